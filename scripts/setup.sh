@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libpugixml-dev libcairo2-dev libpango1.0-dev libsdl2-dev
     xvfb xdotool imagemagick python3
+    fonts-dejavu-core fonts-droid-fallback
 )
 
 missing=()
