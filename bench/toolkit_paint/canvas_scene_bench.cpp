@@ -1,0 +1,119 @@
+// Repaint cost of a main-window-sized surface drawn straight through the canvas: a scene of
+// 500 items (filled rectangles, nine-patch skin images, tinted images and texts), painted in
+// full and for one 20 × 20 area, as the window does for a whole frame and a single key light.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "toolkit/render/cairo_canvas.h"
+
+namespace toolkit::render {
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 572;
+constexpr int kColumns = 25;
+constexpr int kRows = 20;
+
+struct Item {
+    enum class Kind { kRect, kImage, kTintedImage, kText } kind;
+    Rect rect;
+};
+
+class Scene {
+public:
+    Scene()
+        : folder_(std::filesystem::temp_directory_path() /
+                  ("kavrin_paint_bench_" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(folder_);
+        WriteButtonPng((folder_ / "btn.png").string());
+        images_.SetResourceRoot(folder_.string());
+        const int cell_w = kWidth / kColumns;
+        const int cell_h = kHeight / kRows;
+        for (int i = 0; i < kColumns * kRows; ++i) {
+            const Rect cell =
+                Rect::FromSize(i % kColumns * cell_w, i / kColumns * cell_h, cell_w, cell_h);
+            items_.push_back({static_cast<Item::Kind>(i % 4), cell.Deflate(2)});
+        }
+        style_.size = 11;
+        style_.color = 0xFFE0E0E0;
+        style_.h_align = HAlign::kCenter;
+    }
+    ~Scene() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    ImageCache& Images() { return images_; }
+
+    // Paints what meets `area`, clipped to it, as the window's paint pass does.
+    void Paint(Canvas& canvas, const Rect& area) const {
+        canvas.PushClip(area);
+        canvas.FillRect(area, 0xFF202428);
+        for (const Item& item : items_) {
+            if (!item.rect.Intersects(area)) {
+                continue;
+            }
+            switch (item.kind) {
+                case Item::Kind::kRect:
+                    canvas.FillRect(item.rect, 0xFF3A4048);
+                    break;
+                case Item::Kind::kImage:
+                    canvas.DrawImage(kButton, item.rect);
+                    break;
+                case Item::Kind::kTintedImage:
+                    canvas.DrawImage(kButton, item.rect, ChangerTint::FromPacked(0x00FF40, 200));
+                    break;
+                case Item::Kind::kText:
+                    canvas.DrawText(item.rect, "Key 键", style_);
+                    break;
+            }
+        }
+        canvas.PopClip();
+    }
+
+private:
+    static constexpr const char* kButton = "file='btn.png' corner='4,4,4,4'";
+
+    static void WriteButtonPng(const std::string& path) {
+        Surface button(24, 24);
+        button.Clear(0xFF505860);
+        ImageCache no_images;
+        CairoCanvas canvas(button, no_images);
+        canvas.DrawBorder({0, 0, 24, 24}, 2, 0xFFA0A8B0, 4);
+        button.WriteToPng(path);
+    }
+
+    std::filesystem::path folder_;
+    ImageCache images_;
+    std::vector<Item> items_;
+    TextStyle style_;
+};
+
+void BM_RepaintFullWindow(benchmark::State& state) {
+    Scene scene;
+    Surface surface(kWidth, kHeight);
+    CairoCanvas canvas(surface, scene.Images());
+    for (auto _ : state) {
+        scene.Paint(canvas, {0, 0, kWidth, kHeight});
+    }
+}
+BENCHMARK(BM_RepaintFullWindow)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintArea20x20(benchmark::State& state) {
+    Scene scene;
+    Surface surface(kWidth, kHeight);
+    CairoCanvas canvas(surface, scene.Images());
+    for (auto _ : state) {
+        scene.Paint(canvas, Rect::FromSize(390, 280, 20, 20));
+    }
+}
+BENCHMARK(BM_RepaintArea20x20)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace toolkit::render
