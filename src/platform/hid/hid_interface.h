@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/hid/hid_backend.h"
+#include "platform/hid/input_items.h"
 #include "platform/hid/report_descriptor.h"
 #include "platform/hid/report_fields.h"
 #include "platform/sys/event.h"
@@ -35,25 +36,6 @@ struct HidCaps {
     uint16_t numberFeatureValueCaps = 0;
 };
 
-// One entry of the input decoding table: a button capability (usages pressed within
-// usageMin..usageMax, 0-terminated when fewer than the list holds) or one usage of a value
-// capability.
-struct HidDataItem {
-    bool isButton = false;
-    uint16_t usagePage = 0;
-    uint32_t status = 0;  // HidStatus of the last decode
-    uint8_t reportId = 0;
-    bool isSet = false;
-    // Button entries.
-    uint32_t usageMin = 0;
-    uint32_t usageMax = 0;
-    std::vector<uint16_t> usages;  // capacity = the parser's maximum usage-list length
-    // Value entries.
-    uint16_t usage = 0;
-    uint32_t rawValue = 0;
-    int32_t scaledValue = 0;
-};
-
 // One interface that a device link or a sync thread holds open. Touched by its owner only,
 // except `abort` (any thread may signal it) and the pending flags (any thread may look).
 struct HidInterface {
@@ -68,7 +50,7 @@ struct HidInterface {
     std::unique_ptr<Connection> handle;
     std::string path;  // to open / that is open
     OpenStatus lastOpenStatus = OpenStatus::kOk;
-    const PreparsedData* preparsed = nullptr;  // owned by `handle`
+    PreparsedData preparsed;  // of the open collection
     HidCaps caps;
     Attributes attributes;
     std::vector<uint8_t> inputReport;  // caps.inputReportByteLength bytes
@@ -96,11 +78,6 @@ int OpenHidInterface(HidInterface& hid);
 void FreeHidTables(HidInterface& hid);
 // Ends pending I/O, frees the tables, closes the handle and forgets the paths.
 void CloseHidInterface(HidInterface& hid);
-
-// Decodes one input report into the items whose report id equals report[0]. False at the first
-// value that cannot be read; items decoded before stay set.
-bool UnpackInputReport(std::span<HidDataItem> items, std::span<const uint8_t> report,
-                       const PreparsedData& preparsed);
 
 // Writes one 64-byte report; 1 when it completed within 1000 ms, else 0.
 int WriteReport(HidInterface& hid, std::span<const uint8_t, kWriteReportLength> report,
