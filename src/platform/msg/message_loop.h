@@ -15,8 +15,8 @@ void SetCurrentThreadWaiter(std::unique_ptr<Waiter> waiter);
 // starting timers; running timers keep due times taken from the old clock.
 void SetCurrentThreadClock(std::shared_ptr<const Clock> clock);
 
-// Makes the calling thread's GetMessage return false (WM_QUIT, wParam = code) once the posted
-// messages queued before it have been retrieved. Timers wait behind it.
+// Makes the calling thread's GetMessage return false (WM_QUIT, wParam = code) as soon as no
+// posted message is waiting. Timers wait behind it.
 void PostQuitMessage(int exitCode);
 
 // Waits for and removes the next message of the calling thread. Messages sent from other
