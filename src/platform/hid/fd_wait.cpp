@@ -57,4 +57,18 @@ FdWait WaitForFds(sys::Event& abort, std::span<pollfd> fds, const Deadline& dead
     }
 }
 
+std::optional<IoStatus> EndOfTransfer(FdWait wait) {
+    switch (wait) {
+        case FdWait::kAborted:
+            return IoStatus::kAborted;
+        case FdWait::kTimeout:
+            return IoStatus::kTimeout;
+        case FdWait::kFailed:
+            return IoStatus::kIoError;
+        case FdWait::kReady:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace platform::hid

@@ -4,8 +4,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <span>
 
+#include "platform/hid/hid_backend.h"
 #include "platform/sys/event.h"
 
 namespace platform::hid {
@@ -28,5 +30,8 @@ enum class FdWait { kAborted, kReady, kTimeout, kFailed };
 // Waits until `abort` is signalled (which consumes it and wins over ready descriptors), one of
 // `fds` reports an event in revents, or the deadline passes.
 FdWait WaitForFds(sys::Event& abort, std::span<pollfd> fds, const Deadline& deadline);
+
+// How a transfer ends after a wait; nothing when the descriptors are ready to move bytes.
+std::optional<IoStatus> EndOfTransfer(FdWait wait);
 
 }  // namespace platform::hid

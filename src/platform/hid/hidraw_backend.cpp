@@ -76,15 +76,8 @@ public:
         const Deadline deadline(timeoutMs);
         for (;;) {
             pollfd fds[] = {{fd_.get(), POLLOUT, 0}};
-            switch (WaitForFds(abort, fds, deadline)) {
-                case FdWait::kAborted:
-                    return IoStatus::kAborted;
-                case FdWait::kTimeout:
-                    return IoStatus::kTimeout;
-                case FdWait::kFailed:
-                    return IoStatus::kIoError;
-                case FdWait::kReady:
-                    break;
+            if (std::optional<IoStatus> end = EndOfTransfer(WaitForFds(abort, fds, deadline))) {
+                return *end;
             }
             const ssize_t written = write(fd_.get(), report.data(), report.size());
             if (written == static_cast<ssize_t>(report.size())) {

@@ -17,7 +17,6 @@ constexpr size_t kMaxNodeReport = 16384 + 1;
 
 }  // namespace
 
-
 HidrawReader::HidrawReader(UniqueFd fd, bool usesReportIds)
     : fd_(std::move(fd)), usesReportIds_(usesReportIds), scratch_(kMaxNodeReport) {}
 
@@ -101,15 +100,8 @@ IoStatus HidrawReader::Subscription::Read(std::span<uint8_t> buffer, size_t& byt
     const Deadline deadline(timeoutMs);
     for (;;) {
         pollfd fds[] = {{queue_->ready.fd(), POLLIN, 0}, {reader.fd_.get(), POLLIN, 0}};
-        switch (WaitForFds(abort, fds, deadline)) {
-            case FdWait::kAborted:
-                return IoStatus::kAborted;
-            case FdWait::kTimeout:
-                return IoStatus::kTimeout;
-            case FdWait::kFailed:
-                return IoStatus::kIoError;
-            case FdWait::kReady:
-                break;
+        if (std::optional<IoStatus> end = EndOfTransfer(WaitForFds(abort, fds, deadline))) {
+            return *end;
         }
         std::lock_guard lock(reader.mutex_);
         if (reader.PopLocked(*queue_, buffer, bytesRead)) {
