@@ -109,3 +109,17 @@ Size TextLayout::Measure(std::string_view utf8, const TextStyle& style, int max_
 }
 
 }  // namespace toolkit::render
+
+// Fontconfig keeps (and partly loses) its pattern caches for the life of the process, and pango
+// initialises it on a thread of its own with atomics the sanitizers cannot see; neither is ours
+// to fix. Any program that lays out text links this file.
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" __attribute__((used, visibility("default"))) const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+#endif
+#if defined(__SANITIZE_THREAD__)
+extern "C" __attribute__((used, visibility("default"))) const char* __tsan_default_suppressions() {
+    return "race:libfontconfig.so\n";
+}
+#endif
