@@ -10,18 +10,11 @@ using detail::WindowState;
 
 // Appends to the window's queue unless the window is being destroyed or gone.
 bool PostToWindow(HWND hwnd, MSG msg) {
-    auto window = detail::FindWindow(hwnd);
-    auto queue = window ? window->queue.lock() : nullptr;
-    if (!queue) {
-        return false;
-    }
-    std::lock_guard lock(queue->mutex);
-    if (window->state != WindowState::kAlive) {
-        return false;
-    }
-    queue->posted.push_back(std::move(msg));
-    queue->WakeLocked();
-    return true;
+    return detail::WithLiveWindowLocked(hwnd, [&](detail::ThreadQueue& queue) {
+        queue.posted.push_back(std::move(msg));
+        queue.WakeLocked();
+        return true;
+    });
 }
 
 bool PostToThread(ThreadId thread, MSG msg) {
@@ -85,23 +78,22 @@ std::optional<LRESULT> TrySendMessage(HWND hwnd, UINT message, WPARAM wParam, LP
         }
         return detail::CallProc(*window, message, wParam, lParam);
     }
-    auto queue = window->queue.lock();
-    if (!queue) {
-        return std::nullopt;
-    }
     auto record = std::make_shared<detail::SendRecord>();
     record->target = window;
     record->message = message;
     record->wParam = wParam;
     record->lParam = lParam;
     record->sender = detail::CurrentQueue();
-    {
-        std::lock_guard lock(queue->mutex);
-        if (window->state != WindowState::kAlive || queue->loopEnded) {
-            return std::nullopt;
+    bool queued = detail::WithLiveWindowLocked(hwnd, [&](detail::ThreadQueue& queue) {
+        if (queue.loopEnded) {
+            return false;
         }
-        queue->sent.push_back(record);
-        queue->WakeLocked();
+        queue.sent.push_back(record);
+        queue.WakeLocked();
+        return true;
+    });
+    if (!queued) {
+        return std::nullopt;
     }
     return AwaitSend(*record, *record->sender);
 }

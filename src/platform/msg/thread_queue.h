@@ -85,6 +85,19 @@ void RegisterWindow(const std::shared_ptr<Window>& window);
 void UnregisterWindow(HWND hwnd);
 std::shared_ptr<Window> FindWindow(HWND hwnd);
 
+// Runs fn(queue) with the window's queue locked, if the window is alive; from any thread.
+// Returns fn's result, or false for a window that is dead or being destroyed.
+template <typename Fn>
+bool WithLiveWindowLocked(HWND hwnd, Fn&& fn) {
+    auto window = FindWindow(hwnd);
+    auto queue = window ? window->queue.lock() : nullptr;
+    if (!queue) {
+        return false;
+    }
+    std::lock_guard lock(queue->mutex);
+    return window->state == WindowState::kAlive && fn(*queue);
+}
+
 // Calls the window procedure on the owner thread; the procedure object is released once the
 // window is gone and no call of it is running any more.
 LRESULT CallProc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -127,12 +127,21 @@ inline void OnFreshThread(const std::function<void()>& body) {
     thread.join();
 }
 
-// Sets up a thread for virtual time: a manual clock starting at 0 and a VirtualTimeWaiter.
-inline std::shared_ptr<ManualClock> UseVirtualTime(std::vector<uint32_t>& waits) {
-    auto clock = std::make_shared<ManualClock>();
-    SetCurrentThreadClock(clock);
-    SetCurrentThreadWaiter(std::make_unique<VirtualTimeWaiter>(clock, waits));
-    return clock;
+struct VirtualTime {
+    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
+    std::vector<uint32_t> waits;  // every sleep the loop asked for
+};
+
+// Runs the body on a fresh thread whose timers and sleeps use virtual time starting at 0,
+// with a reaper one virtual minute out.
+inline void InVirtualTime(const std::function<void(VirtualTime&)>& body) {
+    OnFreshThread([&body] {
+        VirtualTime time;
+        SetCurrentThreadClock(time.clock);
+        SetCurrentThreadWaiter(std::make_unique<VirtualTimeWaiter>(time.clock, time.waits));
+        Reaper reaper(60000);
+        body(time);
+    });
 }
 
 }  // namespace platform::msg::testing

@@ -9,10 +9,10 @@
 namespace platform::msg {
 namespace {
 
+using testing::InVirtualTime;
 using testing::OnFreshThread;
 using testing::Reaper;
 using testing::TestWindow;
-using testing::UseVirtualTime;
 
 enum class EndBy { kEndModal, kDestroy, kPredicate };
 
@@ -29,10 +29,7 @@ TEST(ModalLoopTest, ServesOtherWindowsAndTimersUntilItsEndCondition) {
         {EndBy::kPredicate, ModalEnd::kEnded, 0},
     };
     for (const ModalCase& c : cases) {
-        OnFreshThread([&c] {
-            std::vector<uint32_t> waits;
-            auto clock = UseVirtualTime(waits);
-            Reaper reaper(60000);
+        InVirtualTime([&c](testing::VirtualTime& time) {
             bool endFlag = false;
             auto dialog = std::make_unique<TestWindow>();
             const HWND dialogHwnd = dialog->hwnd();
@@ -69,16 +66,13 @@ TEST(ModalLoopTest, ServesOtherWindowsAndTimersUntilItsEndCondition) {
             EXPECT_EQ(outcome->end, c.expectedEnd);
             EXPECT_EQ(outcome->result, c.expectedResult);
             EXPECT_EQ(ownerTicks, 3);
-            EXPECT_EQ(clock->NowMs(), 350u);
+            EXPECT_EQ(time.clock->NowMs(), 350u);
         });
     }
 }
 
 TEST(ModalLoopTest, QuitInsideNestedLoopsEndsEachAndReachesTheOutermostLoop) {
-    OnFreshThread([] {
-        std::vector<uint32_t> waits;
-        UseVirtualTime(waits);
-        Reaper reaper(60000);
+    InVirtualTime([](testing::VirtualTime&) {
         std::vector<ModalEnd> ends;
         TestWindow dialog;
         const HWND dialogHwnd = dialog.hwnd();

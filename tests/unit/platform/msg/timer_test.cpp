@@ -10,10 +10,10 @@
 namespace platform::msg {
 namespace {
 
+using testing::InVirtualTime;
 using testing::OnFreshThread;
 using testing::Reaper;
 using testing::TestWindow;
-using testing::UseVirtualTime;
 
 struct Tick {
     UINT_PTR id;
@@ -22,14 +22,11 @@ struct Tick {
 };
 
 TEST(TimerTest, TicksCarryTheIdAndTheLoopSleepsExactlyUntilTheNextOne) {
-    OnFreshThread([] {
-        std::vector<uint32_t> waits;
-        auto clock = UseVirtualTime(waits);
-        Reaper reaper(60000);
+    InVirtualTime([](testing::VirtualTime& time) {
         std::vector<Tick> ticks;
         TestWindow window([&](UINT message, WPARAM wParam, LPARAM) -> LRESULT {
             if (message == WM_TIMER) {
-                ticks.push_back({wParam, clock->NowMs()});
+                ticks.push_back({wParam, time.clock->NowMs()});
                 if (ticks.size() == 3) {
                     PostQuitMessage(0);
                 }
@@ -40,15 +37,12 @@ TEST(TimerTest, TicksCarryTheIdAndTheLoopSleepsExactlyUntilTheNextOne) {
         EXPECT_EQ(RunMessageLoop(), 0);
         EXPECT_EQ(ticks, (std::vector<Tick>{{7, 100}, {7, 200}, {7, 300}}));
         // One sleep per tick, each exactly as long as the time to the tick: no polling.
-        EXPECT_EQ(waits, (std::vector<uint32_t>{100, 100, 100}));
+        EXPECT_EQ(time.waits, (std::vector<uint32_t>{100, 100, 100}));
     });
 }
 
 TEST(TimerTest, KillTimerInsideAHandlerStopsTimersThatAreAlreadyDue) {
-    OnFreshThread([] {
-        std::vector<uint32_t> waits;
-        auto clock = UseVirtualTime(waits);
-        Reaper reaper(60000);
+    InVirtualTime([](testing::VirtualTime& time) {
         std::vector<UINT_PTR> fired;
         HWND self;
         TestWindow window([&](UINT message, WPARAM id, LPARAM) -> LRESULT {
@@ -70,22 +64,19 @@ TEST(TimerTest, KillTimerInsideAHandlerStopsTimersThatAreAlreadyDue) {
         SetTimer(self, 2, 100);
         RunMessageLoop();
         EXPECT_EQ(fired, (std::vector<UINT_PTR>{1, 3}));
-        EXPECT_EQ(clock->NowMs(), 350u);
+        EXPECT_EQ(time.clock->NowMs(), 350u);
         EXPECT_FALSE(KillTimer(self, 2));
     });
 }
 
 TEST(TimerTest, AStalledHandlerGetsOneLateTickThenTheCadenceResumesFromThen) {
-    OnFreshThread([] {
-        std::vector<uint32_t> waits;
-        auto clock = UseVirtualTime(waits);
-        Reaper reaper(60000);
+    InVirtualTime([](testing::VirtualTime& time) {
         std::vector<uint64_t> tickTimes;
         TestWindow window([&](UINT message, WPARAM, LPARAM) -> LRESULT {
             if (message == WM_TIMER) {
-                tickTimes.push_back(clock->NowMs());
+                tickTimes.push_back(time.clock->NowMs());
                 if (tickTimes.size() == 1) {
-                    clock->Advance(1000);  // the handler blocks for ten periods
+                    time.clock->Advance(1000);  // the handler blocks for ten periods
                 } else if (tickTimes.size() == 3) {
                     PostQuitMessage(0);
                 }
@@ -99,10 +90,7 @@ TEST(TimerTest, AStalledHandlerGetsOneLateTickThenTheCadenceResumesFromThen) {
 }
 
 TEST(TimerTest, NoTickReachesAWindowAfterItsDestructionAndDeadWindowsGetNoTimers) {
-    OnFreshThread([] {
-        std::vector<uint32_t> waits;
-        UseVirtualTime(waits);
-        Reaper reaper(60000);
+    InVirtualTime([](testing::VirtualTime&) {
         int ticksAfterDestroy = 0;
         bool destroyed = false;
         TestWindow victim([&](UINT message, WPARAM, LPARAM) -> LRESULT {
