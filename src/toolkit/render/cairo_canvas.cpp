@@ -75,7 +75,10 @@ void CairoCanvas::DrawBorder(const Rect& rect, int width, Color color, int radiu
 }
 
 void CairoCanvas::FillPie(const Rect& rect, double start_deg, double sweep_deg, Color color) {
-    if (rect.IsEmpty() || sweep_deg == 0) {
+    // A NaN or infinite angle would put the cairo context into an error state for the rest of
+    // the paint.
+    if (rect.IsEmpty() || sweep_deg == 0 || !std::isfinite(start_deg) ||
+        !std::isfinite(sweep_deg)) {
         return;
     }
     cairo_t* cr = cr_.get();

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 
 #include "render_test_support.h"
 
@@ -116,6 +118,14 @@ TEST_F(CairoCanvasTest, PieStartsClockwiseFromThreeOClock) {
     EXPECT_EQ(square.PixelAt(25, 70), 0xFF000000u);
     EXPECT_EQ(square.PixelAt(70, 70), kWhite);
     EXPECT_EQ(square.PixelAt(25, 30), kWhite);
+
+    // Angles that are not numbers draw nothing and do not break later drawing.
+    square.Clear(kWhite);
+    canvas.FillPie({0, 0, 100, 100}, 0, std::nan(""), 0xFF000000);
+    canvas.FillPie({0, 0, 100, 100}, 0, std::numeric_limits<double>::infinity(), 0xFF000000);
+    EXPECT_EQ(testing::InkBounds(square, kWhite), Rect{});
+    canvas.FillRect({0, 0, 10, 10}, 0xFF000000);
+    EXPECT_EQ(square.PixelAt(5, 5), 0xFF000000u);
 }
 
 TEST_F(CairoCanvasTest, ClipsNestAndScaleFollowsDpi) {
