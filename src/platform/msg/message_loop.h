@@ -48,7 +48,8 @@ struct ModalOutcome {
 };
 
 // Nested loop serving every message and timer of the thread until EndModal(hwnd, ...) or the
-// window is destroyed.
+// window is destroyed. EndModal followed by DestroyWindow still ends it with kEnded and the
+// result, as a dialog that closes itself expects.
 ModalOutcome RunModalLoop(HWND hwnd);
 // Nested loop until done() is true; done is checked before each wait and after each message.
 ModalOutcome RunModalLoop(const std::function<bool()>& done);

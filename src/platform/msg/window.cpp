@@ -54,7 +54,6 @@ bool DestroyWindow(HWND hwnd) {
     // Senders are released before the window's own shutdown runs, so a destroy handler that
     // waits for a sending thread cannot dead-lock with it.
     detail::FailSends(waiting);
-    queue->modalEnds.erase(hwnd);
 
     detail::CallProc(*window, WM_DESTROY, 0, 0);
     detail::CallProc(*window, WM_NCDESTROY, 0, 0);

@@ -14,7 +14,7 @@ using testing::OnFreshThread;
 using testing::Reaper;
 using testing::TestWindow;
 
-enum class EndBy { kEndModal, kDestroy, kPredicate };
+enum class EndBy { kEndModal, kEndModalThenDestroy, kDestroy, kPredicate };
 
 struct ModalCase {
     EndBy endBy;
@@ -25,6 +25,7 @@ struct ModalCase {
 TEST(ModalLoopTest, ServesOtherWindowsAndTimersUntilItsEndCondition) {
     const ModalCase cases[] = {
         {EndBy::kEndModal, ModalEnd::kEnded, 7},
+        {EndBy::kEndModalThenDestroy, ModalEnd::kEnded, 7},
         {EndBy::kDestroy, ModalEnd::kWindowGone, 0},
         {EndBy::kPredicate, ModalEnd::kEnded, 0},
     };
@@ -36,13 +37,13 @@ TEST(ModalLoopTest, ServesOtherWindowsAndTimersUntilItsEndCondition) {
             dialog->SetHandler([&](UINT message, WPARAM, LPARAM) -> LRESULT {
                 if (message == WM_TIMER) {
                     KillTimer(dialogHwnd, 1);
-                    if (c.endBy == EndBy::kEndModal) {
+                    if (c.endBy == EndBy::kEndModal || c.endBy == EndBy::kEndModalThenDestroy) {
                         EndModal(dialogHwnd, 7);
-                    } else if (c.endBy == EndBy::kDestroy) {
-                        DestroyWindow(dialogHwnd);
-                    } else {
-                        endFlag = true;
                     }
+                    if (c.endBy == EndBy::kDestroy || c.endBy == EndBy::kEndModalThenDestroy) {
+                        DestroyWindow(dialogHwnd);
+                    }
+                    endFlag = true;
                 }
                 return 0;
             });
