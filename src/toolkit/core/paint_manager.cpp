@@ -458,6 +458,12 @@ void CPaintManagerUI::Paint(Canvas& canvas, const Rect* area) {
     }
 }
 
+void CPaintManagerUI::Validate() {
+    UpdateLayout();
+    invalid_ = {};
+    paintPosted_ = false;
+}
+
 void CPaintManagerUI::SetClientSize(Size size) {
     if (size == clientSize_) {
         return;

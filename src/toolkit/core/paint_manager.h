@@ -99,6 +99,8 @@ public:
     const Rect& GetInvalidRect() const { return invalid_; }
     // Lays out what NeedUpdate marked and paints the invalid area (or `area` when given).
     void Paint(Canvas& canvas, const Rect* area = nullptr);
+    // Lays out and forgets the invalid area without painting (no display to paint on).
+    void Validate();
     void NeedUpdate() { needLayout_ = true; }
     void UpdateLayout();
     void SetClientSize(Size size);
