@@ -22,6 +22,12 @@ Fault Fault::Status(uint8_t answerStatus) {
     return fault;
 }
 
+Fault Fault::WriteFails() {
+    Fault fault;
+    fault.kind = FaultKind::kWriteFails;
+    return fault;
+}
+
 Fault Fault::OnCommand(uint8_t value) const {
     Fault fault = *this;
     fault.command = value;

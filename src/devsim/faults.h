@@ -12,6 +12,7 @@ enum class FaultKind {
     kNoAnswer,    // the request is lost: nothing happens on the device, nothing comes back
     kLateAnswer,  // carried out, answered after `delayMs`
     kStatus,      // refused with `answerStatus`; memory stays untouched
+    kWriteFails,  // the write itself fails (kIoError); the firmware never sees the request
 };
 
 inline constexpr int kEveryTime = -1;
@@ -30,6 +31,7 @@ struct Fault {
     static Fault NoAnswer();
     static Fault LateAnswer(uint32_t ms);
     static Fault Status(uint8_t answerStatus);
+    static Fault WriteFails();
     Fault OnCommand(uint8_t value) const;
     Fault AtOffset(uint16_t value) const;
     Fault Times(int count) const;

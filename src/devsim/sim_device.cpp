@@ -212,11 +212,15 @@ IoStatus SimDevice::Receive(const InputQueue& from, std::span<const uint8_t> rep
     }
     Report request{};
     std::copy_n(report.begin(), std::min(report.size(), request.size()), request.begin());
+    const std::optional<Fault> fault =
+        TakeFault(faults_, request[kFrameCommand], FrameOffset(request));
+    if (fault && fault->kind == FaultKind::kWriteFails) {
+        return IoStatus::kIoError;
+    }
     ExchangeRecord record = RecordOf(request);
     if (!record.checksumOk) {
         LogChecksumMismatch(model_, record);
     }
-    const std::optional<Fault> fault = TakeFault(faults_, record.command, record.offset);
     if (fault && fault->kind == FaultKind::kNoAnswer) {
         log_.push_back(std::move(record));
         return IoStatus::kOk;

@@ -28,7 +28,9 @@ struct StatusCase {
     uint8_t expected;
 };
 
-void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StatusCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FirmwareStatus : public ::testing::TestWithParam<StatusCase> {};
 

@@ -239,6 +239,18 @@ TEST_F(SimBackendTest, NoAnswerLosesTheRequest) {
     EXPECT_EQ(log[1].answerStatus, status::kOk);
 }
 
+TEST_F(SimBackendTest, FailedWriteNeverReachesTheFirmware) {
+    auto connection = Open(DeviceKind::kMouse);
+    sim.mouse().AddFault(Fault::WriteFails().OnCommand(command::kBeginSession).Times(1));
+    Event abort(ResetMode::kAuto);
+    const Report request = MakeRequest(command::kBeginSession);
+    EXPECT_EQ(connection->Write(request, 1000, abort), IoStatus::kIoError);
+    EXPECT_FALSE(sim.mouse().sessionOpen());
+    EXPECT_TRUE(sim.mouse().log().empty());
+    EXPECT_EQ(connection->Write(request, 1000, abort), IoStatus::kOk);
+    EXPECT_TRUE(sim.mouse().sessionOpen());
+}
+
 TEST_F(SimBackendTest, LateAnswerArrivesAfterItsDelayAndHoldsBackLaterOnes) {
     auto connection = Open(DeviceKind::kPad);
     sim.pad().AddFault(Fault::LateAnswer(150).Times(1));

@@ -12,7 +12,9 @@ struct ListCase {
     std::optional<std::vector<std::pair<DeviceKind, uint16_t>>> expected;
 };
 
-void PrintTo(const ListCase& c, std::ostream* os) { *os << '"' << c.list << '"'; }
+void PrintTo(const ListCase& c, std::ostream* os) {
+    *os << '"' << c.list << '"';
+}
 
 class SimulateList : public ::testing::TestWithParam<ListCase> {};
 
