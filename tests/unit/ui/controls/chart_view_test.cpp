@@ -22,6 +22,17 @@ std::vector<PaintCall> CallsOfKind(const toolkit::render::RecordingCanvas& canva
     return found;
 }
 
+toolkit::render::RecordingCanvas PaintWithItems(CChartViewUI& chart,
+                                                const std::vector<ChartItem>& items) {
+    chart.SetPos(kPos);
+    for (const ChartItem& item : items) {
+        chart.AddItem(item.label, item.value);
+    }
+    toolkit::render::RecordingCanvas canvas;
+    chart.DoPaint(canvas, kPos);
+    return canvas;
+}
+
 TEST(ChartViewTest, AttributesSetTheChartFields) {
     CChartViewUI chart;
     EXPECT_EQ(chart.GetView(), CChartViewUI::View::kPie);
@@ -76,13 +87,8 @@ TEST(ChartViewTest, WithoutItemsPaintsAsAPlainControl) {
 
 TEST(ChartViewTest, PieSlicesShareTheCircleByValue) {
     CChartViewUI chart;
-    chart.SetPos(kPos);
-    chart.AddItem("one", 1);
-    chart.AddItem("negative", -5);
-    chart.AddItem("two", 2);
-    chart.AddItem("one again", 1);
-    toolkit::render::RecordingCanvas canvas;
-    chart.DoPaint(canvas, kPos);
+    const auto canvas =
+        PaintWithItems(chart, {{"one", 1}, {"negative", -5}, {"two", 2}, {"one again", 1}});
 
     const auto slices = CallsOfKind(canvas, PaintCall::Kind::kFillPie);
     ASSERT_EQ(slices.size(), 4u);
@@ -107,12 +113,7 @@ TEST(ChartViewTest, HistogramPillarsScaleToTheHighestValue) {
     chart.SetAttribute("pillarimagewidth", "20");
     chart.SetAttribute("shadowimage", "shadow.png");
     chart.SetAttribute("shadowimageheight", "10");
-    chart.SetPos(kPos);
-    chart.AddItem("low", 1);
-    chart.AddItem("high", 4);
-    chart.AddItem("half", 2);
-    toolkit::render::RecordingCanvas canvas;
-    chart.DoPaint(canvas, kPos);
+    const auto canvas = PaintWithItems(chart, {{"low", 1}, {"high", 4}, {"half", 2}});
 
     const auto images = CallsOfKind(canvas, PaintCall::Kind::kDrawImage);
     ASSERT_EQ(images.size(), 4u);
