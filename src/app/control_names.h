@@ -44,7 +44,8 @@ inline constexpr std::string_view kSkinChooser = "skin.xml";
 inline constexpr std::string_view kAbout = "CopyRight.xml";
 
 // Elements of the main skin that the main window replaces by a sub-skin (compared without
-// regard to case).
+// regard to case). Our main skin uses "MS_CURSOR_UI" only: "kb_CURSOR_UI" would repeat the
+// cursor page's names in the same window, where the first match shadows the second.
 struct Placeholder {
     std::string_view element;
     std::string_view file;
