@@ -129,7 +129,14 @@ void SimDevice::ClearFaults() {
 
 std::vector<ExchangeRecord> SimDevice::log() const {
     std::lock_guard lock(mutex_);
-    return log_;
+    return {log_.begin(), log_.end()};
+}
+
+void SimDevice::LogLocked(ExchangeRecord record) {
+    if (log_.size() == kLogCapacity) {
+        log_.pop_front();
+    }
+    log_.push_back(std::move(record));
 }
 
 void SimDevice::ClearLog() {
@@ -222,7 +229,7 @@ IoStatus SimDevice::Receive(const InputQueue& from, std::span<const uint8_t> rep
         LogChecksumMismatch(model_, record);
     }
     if (fault && fault->kind == FaultKind::kNoAnswer) {
-        log_.push_back(std::move(record));
+        LogLocked(std::move(record));
         return IoStatus::kOk;
     }
     Report answer;
@@ -234,7 +241,7 @@ IoStatus SimDevice::Receive(const InputQueue& from, std::span<const uint8_t> rep
         answer = AnswerRequest(state_, request);
     }
     record.answerStatus = answer[kFrameStatus];
-    log_.push_back(std::move(record));
+    LogLocked(std::move(record));
     const uint32_t delayMs = fault && fault->kind == FaultKind::kLateAnswer ? fault->delayMs : 0;
     DeliverLocked(kVendorCollection, answer, platform::sys::GetTickCount64() + delayMs);
     return IoStatus::kOk;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -52,6 +53,8 @@ public:
     void AddFault(const Fault& fault);
     void ClearFaults();
 
+    // The latest kLogCapacity requests, oldest first: a long simulated session stays bounded.
+    static constexpr size_t kLogCapacity = 4096;
     std::vector<ExchangeRecord> log() const;
     void ClearLog();
 
@@ -81,6 +84,7 @@ private:
     };
 
     void UnplugLocked();
+    void LogLocked(ExchangeRecord record);
     void DeliverLocked(size_t collection, std::span<const uint8_t> report, uint64_t readyAt);
     bool SendNoticeLocked(uint16_t usage);
 
@@ -91,7 +95,7 @@ private:
     uint16_t productId_;
     bool plugged_ = false;
     std::vector<Fault> faults_;
-    std::vector<ExchangeRecord> log_;
+    std::deque<ExchangeRecord> log_;
     std::vector<Attached> attached_;
 };
 

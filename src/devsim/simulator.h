@@ -23,6 +23,8 @@ class Simulator {
 public:
     Simulator() = default;
     explicit Simulator(std::span<const PluggedDevice> plugged);
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
 
     SimDevice& device(DeviceKind kind) { return *devices_[static_cast<size_t>(kind)]; }
     SimDevice& mouse() { return device(DeviceKind::kMouse); }
