@@ -187,7 +187,7 @@ bool CListUI::SelectItem(int index, bool takeFocus, bool sendEvent) {
     curSel_ = index;
     element->SetSelectedState(true);
     // Bring the row into view.
-    const Rect& pos = GetPos();
+    Rect pos = ViewRect();
     const Rect& row = element->GetPos();
     if (row.top < pos.top) {
         SetScrollPos(scrollY_ - (pos.top - row.top));
@@ -195,7 +195,7 @@ bool CListUI::SelectItem(int index, bool takeFocus, bool sendEvent) {
         SetScrollPos(scrollY_ + (row.bottom - pos.bottom));
     }
     if (takeFocus) {
-        SetFocus();
+        element->SetFocus();
     }
     if (!sendEvent) {
         return true;
@@ -204,7 +204,7 @@ bool CListUI::SelectItem(int index, bool takeFocus, bool sendEvent) {
 }
 
 void CListUI::SetScrollPos(int y) {
-    int limit = std::max(contentHeight_ - GetPos().Height(), 0);
+    int limit = std::max(contentHeight_ - ViewRect().Height(), 0);
     y = std::clamp(y, 0, limit);
     if (y != scrollY_) {
         scrollY_ = y;

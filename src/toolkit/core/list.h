@@ -104,6 +104,8 @@ public:
 
 protected:
     void LayoutChildren(const Rect& inner) override;
+    // The area the rows are seen in.
+    virtual Rect ViewRect() const { return GetPos(); }
 
 private:
     int curSel_ = -1;
@@ -140,6 +142,9 @@ public:
     void DoPostPaint(Canvas& canvas, const Rect& dirty) override;
     void PaintText(Canvas& canvas) override;
     void PaintStatusImage(Canvas& canvas) override;
+
+protected:
+    Rect ViewRect() const override { return DropRect(); }
 
 private:
     Rect DropRect() const;
