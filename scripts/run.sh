@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 scripts/build.sh plain >/dev/null
-exec build/plain/src/kavrin "$@"
+exec build/plain/program/kavrin "$@"
