@@ -21,6 +21,8 @@
 namespace platform::hid {
 namespace {
 
+// Linux has no share modes, so `exclusive` and `overlapped` change nothing here; every
+// descriptor is non-blocking and transfers wait in poll().
 int OpenFlagsFor(const OpenFlags& flags) {
     // Without any access the node is only looked at (a presence test): no permission needed.
     int access = O_PATH;
