@@ -60,6 +60,29 @@ Attributes AttributesOf(int fd, Attributes fromSysfs) {
     return fromSysfs;
 }
 
+std::mutex& HookMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::function<void(const std::string&)>& RealNodeOpenHook() {
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
+
+int OpenRealNode(const std::string& devNode, int flags) {
+    std::function<void(const std::string&)> hook;
+    {
+        std::lock_guard lock(HookMutex());
+        hook = RealNodeOpenHook();
+    }
+    if (hook) {
+        hook(devNode);
+    }
+    const int fd = open(devNode.c_str(), flags);
+    return fd < 0 ? -errno : fd;
+}
+
 class HidrawConnection : public Connection {
 public:
     HidrawConnection(UniqueFd fd, Attributes attributes, PreparsedData preparsed,
@@ -117,10 +140,7 @@ class HidrawBackend : public Backend {
 public:
     explicit HidrawBackend(HidrawConfig config) : config_(std::move(config)) {
         if (!config_.openNode) {
-            config_.openNode = [](const std::string& devNode, int flags) {
-                const int fd = open(devNode.c_str(), flags);
-                return fd < 0 ? -errno : fd;
-            };
+            config_.openNode = OpenRealNode;
         }
     }
 
@@ -204,6 +224,11 @@ private:
 };
 
 }  // namespace
+
+void SetRealNodeOpenHook(std::function<void(const std::string& devNode)> hook) {
+    std::lock_guard lock(HookMutex());
+    RealNodeOpenHook() = std::move(hook);
+}
 
 std::shared_ptr<Backend> MakeHidrawBackend(HidrawConfig config) {
     return std::make_shared<HidrawBackend>(std::move(config));

@@ -19,4 +19,8 @@ struct HidrawConfig {
 // HID interfaces of Linux hidraw nodes, one path per top-level collection.
 std::shared_ptr<Backend> MakeHidrawBackend(HidrawConfig config = {});
 
+// Called before open(2) reaches a real device node (never for an injected opener). Tests that
+// run on simulated devices install one that fails the test; empty removes it.
+void SetRealNodeOpenHook(std::function<void(const std::string& devNode)> hook);
+
 }  // namespace platform::hid

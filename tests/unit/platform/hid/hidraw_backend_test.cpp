@@ -118,5 +118,21 @@ INSTANTIATE_TEST_SUITE_P(
         OpenFailure{"Garbage", "vid_260d", OpenStatus::kNotFound}),
     [](const auto& param) { return param.param.name; });
 
+TEST(RealNodeHook, SeesEveryOpenOfARealNodeBeforeItHappens) {
+    testing::FakeHidraw fake;
+    fake.AddNode(3, testing::kMouseId, testing::kVendorConfig);
+    HidrawConfig config;
+    config.sysfsRoot = fake.root();  // sysfs from the fake tree, nodes from the real /dev
+    std::shared_ptr<Backend> backend = MakeHidrawBackend(config);
+    std::vector<std::string> opened;
+    SetRealNodeOpenHook([&](const std::string& devNode) { opened.push_back(devNode); });
+    std::unique_ptr<Connection> connection;
+    OpenFlags flags;
+    flags.read = true;
+    backend->Open("hid#vid_260d&pid_1003#/dev/hidraw3", flags, connection);
+    SetRealNodeOpenHook(nullptr);
+    EXPECT_THAT(opened, ElementsAre("/dev/hidraw3"));
+}
+
 }  // namespace
 }  // namespace platform::hid
