@@ -7,6 +7,7 @@
 
 #include "hid_fixture.h"
 #include "platform/hid/hid_interface.h"
+#include "platform/hid/hidraw_reader.h"
 #include "sample_descriptors.h"
 
 namespace platform::hid {
@@ -178,6 +179,29 @@ TEST_F(ReportIo, ConcurrentReadersOfOneNodeEachGetTheirOwnReports) {
     EXPECT_EQ(answer, VendorReport(3));
     EXPECT_EQ(syncResult.load(), 1);
     EXPECT_THAT(notice, ::testing::ElementsAre(3, 0x02, 0x04));
+}
+
+TEST_F(ReportIo, AReaderThatFallsBehindKeepsItsNewestReportsInOrder) {
+    HidInterface sync;
+    ASSERT_EQ(Open(sync, testing::kConsumerPath, false), 1);
+    constexpr size_t kLimit = HidrawReader::kQueueLimit;
+    constexpr size_t kSent = kLimit + 8;
+    for (size_t i = 0; i < kSent; ++i) {
+        fake.Send(3, {3, static_cast<uint8_t>(i), 0x04});
+    }
+    fake.Send(3, Bytes(VendorReport(1)));
+    // Waiting for its answer, the link moves every notice to the sync reader's queue.
+    Report answer{};
+    ASSERT_EQ(Read(link, answer, 300), 1);
+    EXPECT_EQ(answer, VendorReport(1));
+
+    std::vector<uint8_t> notice(3);
+    uint32_t bytesRead = 0;
+    for (size_t i = kSent - kLimit; i < kSent; ++i) {
+        ASSERT_EQ(ReadReport(sync, notice, 0, bytesRead), 1);
+        EXPECT_EQ(notice[1], i);
+    }
+    EXPECT_EQ(ReadReport(sync, notice, 0, bytesRead), 0);
 }
 
 TEST_F(ReportIo, UnpluggedDeviceEndsTheWaitAtOnce) {
