@@ -85,7 +85,9 @@ bool HidrawReader::PopLocked(Queue& queue, std::span<uint8_t> buffer, size_t& by
     }
     const std::vector<uint8_t>& report = queue.reports.front();
     bytesRead = std::min(report.size(), buffer.size());
-    std::memcpy(buffer.data(), report.data(), bytesRead);
+    if (bytesRead > 0) {
+        std::memcpy(buffer.data(), report.data(), bytesRead);
+    }
     queue.reports.pop_front();
     if (queue.reports.empty()) {
         queue.ready.Reset();
