@@ -1,5 +1,6 @@
 #include "toolkit/core/control_factory.h"
 
+#include "toolkit/core/activex.h"
 #include "toolkit/core/color_palette.h"
 #include "toolkit/core/container.h"
 #include "toolkit/core/edit.h"
@@ -46,6 +47,7 @@ CControlFactory::CControlFactory() {
     RegistControl("ListLabelElement", Creator<CListLabelElementUI>());
     RegistControl("ListTextElement", Creator<CListTextElementUI>());
     RegistControl("ColorPalette", Creator<CColorPaletteUI>());
+    RegistControl("ActiveX", Creator<CActiveXUI>());
     RegistControl("Menu", Creator<CMenuUI>());
     RegistControl("MenuElement", Creator<CMenuElementUI>());
 }

@@ -193,6 +193,11 @@ bool COptionUI::Selected(bool selected, bool sendEvent) {
             peer->Selected(false, false);
         }
     }
+    if (selected && boundTabIndex_ >= 0 && manager != nullptr) {
+        if (auto* tabs = dynamic_cast<CTabLayoutUI*>(manager->FindControl(boundTabLayout_))) {
+            tabs->SelectItem(boundTabIndex_);
+        }
+    }
     Invalidate();
     return sendEvent ? SendNotify(notify::kSelectChanged) : true;
 }
@@ -208,6 +213,10 @@ void COptionUI::SetAttribute(std::string_view name, std::string_view value) {
         selectedHotImage_ = value;
     } else if (name == "selectedtextcolor") {
         selectedTextColor_ = ParseColorValue(value);
+    } else if (name == "bindtablayoutname") {
+        boundTabLayout_ = value;
+    } else if (name == "bindtabindex") {
+        boundTabIndex_ = ParseInt(value);
     } else {
         CButtonUI::SetAttribute(name, value);
     }

@@ -101,6 +101,10 @@ private:
     std::string selectedImage_;
     std::string selectedHotImage_;
     Color selectedTextColor_ = 0;
+    // Tab layout whose page this option shows when it becomes selected ("bindtablayoutname",
+    // "bindtabindex"), so skins switch pages without code.
+    std::string boundTabLayout_;
+    int boundTabIndex_ = -1;
 };
 
 // An option without a group, toggled by clicks.

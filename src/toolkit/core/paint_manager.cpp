@@ -154,6 +154,7 @@ void CPaintManagerUI::UnregisterControl(CControlUI* control) {
             break;
         }
     }
+    std::erase_if(posted_, [control](const auto& entry) { return entry.first == control; });
     for (CControlUI** slot : {&focus_, &hover_, &pressed_, &popup_}) {
         if (*slot == control) {
             *slot = nullptr;
@@ -211,6 +212,21 @@ void CPaintManagerUI::SendNotify(TNotifyUI& msg) {
         if (std::find(notifiers_.begin(), notifiers_.end(), notifier) != notifiers_.end()) {
             notifier->Notify(msg);
         }
+    }
+}
+
+void CPaintManagerUI::PostNotify(CControlUI* sender, std::string_view type) {
+    if (posted_.empty() && hwnd_) {
+        platform::msg::PostTask(hwnd_, [this] { FlushPostedNotifies(); });
+    }
+    posted_.emplace_back(sender, type);
+}
+
+void CPaintManagerUI::FlushPostedNotifies() {
+    while (!posted_.empty()) {
+        auto [sender, type] = posted_.front();
+        posted_.erase(posted_.begin());
+        SendNotify(sender, type);
     }
 }
 

@@ -66,6 +66,9 @@ public:
     void SendNotify(CControlUI* sender, std::string_view type, WPARAM wParam = 0,
                     LPARAM lParam = 0);
     void SendNotify(TNotifyUI& msg);
+    // Queues a notification for the window's message loop; dropped if the sender leaves the
+    // window first.
+    void PostNotify(CControlUI* sender, std::string_view type);
     // "windowinit" to the notifiers, once; sent before any other notification.
     void SendWindowInit();
 
@@ -148,6 +151,7 @@ private:
     void SetHover(CControlUI* control, Point point);
     void Deliver(CControlUI* target, TEventUI& event);
     void ReapReleased();
+    void FlushPostedNotifies();
 
     HWND hwnd_;
     std::string name_;
@@ -161,6 +165,7 @@ private:
     bool windowInitSent_ = false;
     int dispatchDepth_ = 0;
     std::vector<std::unique_ptr<CControlUI>> released_;
+    std::vector<std::pair<CControlUI*, std::string>> posted_;
     Rect invalid_;
     bool paintPosted_ = false;
     bool needLayout_ = true;

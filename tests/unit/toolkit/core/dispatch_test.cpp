@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/msg/message_loop.h"
+#include "platform/msg/timer.h"
+#include "platform/sys/clock.h"
 #include "skin_fixture.h"
 #include "toolkit/core/container.h"
 #include "toolkit/core/label.h"
@@ -86,6 +89,21 @@ TEST_F(DispatchTest, WindowInitComesFirstAndOnce) {
     ASSERT_FALSE(window_.received.empty());
     EXPECT_EQ(window_.received.front(), "windowinit:root");
     EXPECT_EQ(std::count(window_.received.begin(), window_.received.end(), "windowinit:root"), 1);
+}
+
+TEST(PostedNotify, EmbeddedContentIsAnnouncedAfterWindowInit) {
+    SkinDir skin;
+    skin.Write("main.xml", testing::WindowSkin(R"(<VerticalLayout name="root">
+        <ActiveX name="ani_flash" height="20"/></VerticalLayout>)"));
+    TestWindow window("main.xml");
+    ASSERT_TRUE(window.Create(HWND(), "test", 0, 0));
+    // The timer only wakes the loop so that the deadline is seen.
+    platform::msg::SetTimer(window.GetHWND(), 1, testing::kReaperMs);
+    uint64_t deadline = platform::sys::GetTickCount64() + testing::kReaperMs;
+    platform::msg::RunModalLoop(
+        [&] { return window.received.size() >= 2 || platform::sys::GetTickCount64() > deadline; });
+    EXPECT_EQ(window.received,
+              (std::vector<std::string>{"windowinit:root", "showactivex:ani_flash"}));
 }
 
 TEST(NotifyPump, VirtualWindowsReceiveTheirControlsNotifications) {
