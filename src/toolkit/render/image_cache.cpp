@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/fs/path.h"
 #include "platform/sys/debug_output.h"
 
 namespace toolkit::render {
@@ -72,10 +73,24 @@ std::shared_ptr<cairo_surface_t> ImageCache::Get(std::string_view file, std::opt
     }
     const std::string path = ResolvePath(file);
     std::lock_guard lock(mutex_);
-    const Key key{path, mask};
-    if (const auto found = images_.find(key); found != images_.end()) {
+    if (const auto found = images_.find(Key{path, mask}); found != images_.end()) {
         return found->second;
     }
+    // Skins name files in any letter case; one decoded copy per file on disk.
+    const std::string resolved = platform::fs::ResolvePath(path);
+    std::shared_ptr<cairo_surface_t> image;
+    if (const auto found = images_.find(Key{resolved, mask}); found != images_.end()) {
+        image = found->second;
+    } else {
+        image = Load(resolved, mask);
+        images_.emplace(Key{resolved, mask}, image);
+    }
+    images_.emplace(Key{path, mask}, image);
+    return image;
+}
+
+std::shared_ptr<cairo_surface_t> ImageCache::Load(const std::string& path,
+                                                  std::optional<Color> mask) {
     std::shared_ptr<cairo_surface_t> image =
         Share(cairo_image_surface_create_from_png(path.c_str()));
     if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) {
@@ -84,12 +99,9 @@ std::shared_ptr<cairo_surface_t> ImageCache::Get(std::string_view file, std::opt
                 "image not loaded, skipped: " + path + ": " +
                 cairo_status_to_string(cairo_surface_status(image.get())));
         }
-        image = nullptr;
-    } else if (mask) {
-        image = ApplyMask(image.get(), *mask);
+        return nullptr;
     }
-    images_.emplace(key, image);
-    return image;
+    return mask ? ApplyMask(image.get(), *mask) : image;
 }
 
 std::optional<Size> ImageCache::ImageSize(std::string_view file) {

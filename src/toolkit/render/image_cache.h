@@ -22,7 +22,8 @@ public:
     std::string ResourceRoot() const;
     std::string ResolvePath(std::string_view file) const;
 
-    // Null when the file is missing or not a PNG; each such path is reported once.
+    // Null when the file is missing or not a PNG; each such path is reported once. The last
+    // path component matches without regard to letter case.
     // Pixels whose RGB equals `mask`'s are made fully transparent.
     std::shared_ptr<cairo_surface_t> Get(std::string_view file, std::optional<Color> mask = {});
     std::optional<Size> ImageSize(std::string_view file);
@@ -30,6 +31,9 @@ public:
 
 private:
     using Key = std::pair<std::string, std::optional<Color>>;
+
+    // Caller holds mutex_.
+    std::shared_ptr<cairo_surface_t> Load(const std::string& path, std::optional<Color> mask);
 
     mutable std::mutex mutex_;
     std::string root_;

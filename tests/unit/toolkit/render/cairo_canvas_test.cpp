@@ -62,6 +62,7 @@ TEST_F(CairoCanvasTest, DrawsImageStringsPiecewise) {
         {"file='blocks.png' fade='0'", {{{5, 5}, kWhite}, {{50, 30}, kWhite}}},
         {"file='blocks.png' source='0,0,10,10' xtiled='true' ytiled='true'",
          {{{5, 5}, kBlocks[0]}, {{95, 55}, kBlocks[0]}}},
+        {"file='Blocks.PNG' source='10,10,20,20'", {{{1, 1}, kBlocks[4]}}},
         // Missing files are skipped: nothing drawn, nothing thrown.
         {"missing.png", {{{5, 5}, kWhite}}},
     };
