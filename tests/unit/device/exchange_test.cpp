@@ -108,8 +108,11 @@ TEST_F(ExchangeTest, CommandsFromTwoThreadsWhileTheMonitorTogglesTheLink) {
     std::atomic<bool> done{false};
     std::thread monitor([&] {
         while (!done) {
-            platform::sys::LockGuard pass(mouse_.link.transferLock);
-            mouse_.link.connected = !mouse_.link.connected;
+            {
+                platform::sys::LockGuard pass(mouse_.link.transferLock);
+                mouse_.link.connected = !mouse_.link.connected;
+            }
+            std::this_thread::yield();
         }
     });
     std::thread other([&] {
