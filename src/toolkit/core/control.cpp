@@ -318,6 +318,8 @@ bool CControlUI::SendNotify(std::string_view type, WPARAM wParam, LPARAM lParam)
     if (manager == nullptr) {
         return true;
     }
+    // Keeps this control allocated even if a handler removes it, so the check below is safe.
+    CPaintManagerUI::ScopedDispatch scope(*manager);
     manager->SendNotify(this, type, wParam, lParam);
     return manager_ == manager;
 }

@@ -16,6 +16,7 @@ public:
     bool IsReadOnly() const { return readOnly_; }
     void SetNumberOnly(bool on) { numberOnly_ = on; }
     void SetPasswordMode(bool on) { password_ = on; }
+    bool IsPasswordMode() const { return password_; }
 
     void SetAttribute(std::string_view name, std::string_view value) override;
     void DoEvent(TEventUI& event) override;

@@ -383,7 +383,10 @@ void CComboUI::DoEvent(TEventUI& event) {
         case UIEventType::kKillFocus: {
             // Focus moving to one of the rows keeps the drop-down open for the row's press.
             CControlUI* focus = GetManager() != nullptr ? GetManager()->GetFocus() : nullptr;
-            if (focus == nullptr || focus->GetParent() != this) {
+            while (focus != nullptr && focus != this) {
+                focus = focus->GetParent();
+            }
+            if (focus == nullptr) {
                 SetDropped(false);
             }
             break;

@@ -26,24 +26,15 @@ ProcessSettings& Settings() {
 
 }  // namespace
 
-// Counts nested input and notification dispatches; controls released meanwhile are freed
-// when the outermost one ends.
-class CPaintManagerUI::DispatchScope {
-public:
-    explicit DispatchScope(CPaintManagerUI& manager) : manager_(manager) {
-        ++manager_.dispatchDepth_;
-    }
-    ~DispatchScope() {
-        if (--manager_.dispatchDepth_ == 0) {
-            manager_.ReapReleased();
-        }
-    }
-    DispatchScope(const DispatchScope&) = delete;
-    DispatchScope& operator=(const DispatchScope&) = delete;
+CPaintManagerUI::ScopedDispatch::ScopedDispatch(CPaintManagerUI& manager) : manager_(manager) {
+    ++manager_.dispatchDepth_;
+}
 
-private:
-    CPaintManagerUI& manager_;
-};
+CPaintManagerUI::ScopedDispatch::~ScopedDispatch() {
+    if (--manager_.dispatchDepth_ == 0) {
+        manager_.ReapReleased();
+    }
+}
 
 CPaintManagerUI::CPaintManagerUI() {
     reloadToken_ = CResourceManager::GetInstance().AddReloadListener([this] { Invalidate(); });
@@ -203,7 +194,7 @@ void CPaintManagerUI::SendNotify(TNotifyUI& msg) {
     if (!windowInitSent_ && msg.type != notify::kWindowInit) {
         SendWindowInit();
     }
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     const std::vector<INotifyUI*> snapshot = notifiers_;
     for (INotifyUI* notifier : snapshot) {
         if (msg.sender != nullptr && msg.sender->GetManager() != this) {
@@ -246,6 +237,7 @@ void CPaintManagerUI::SetFocus(CControlUI* control) {
     if (control == focus_) {
         return;
     }
+    ScopedDispatch scope(*this);
     CControlUI* old = focus_;
     focus_ = control;
     if (old != nullptr) {
@@ -268,7 +260,7 @@ void CPaintManagerUI::Deliver(CControlUI* target, TEventUI& event) {
     if (target == nullptr) {
         return;
     }
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     event.sender = target;
     target->DoEvent(event);
 }
@@ -288,7 +280,7 @@ void CPaintManagerUI::SetHover(CControlUI* control, Point point) {
 }
 
 void CPaintManagerUI::OnMouseMove(Point point) {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     CControlUI* target = FindControl(point);
     SetHover(target, point);
     TEventUI move = MakeEvent(UIEventType::kMouseMove, point);
@@ -296,12 +288,12 @@ void CPaintManagerUI::OnMouseMove(Point point) {
 }
 
 void CPaintManagerUI::OnMouseLeaveWindow() {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     SetHover(nullptr, {});
 }
 
 void CPaintManagerUI::OnButtonDown(Point point) {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     CControlUI* target = FindControl(point);
     SetHover(target, point);
     if (target == nullptr || target->GetManager() != this) {
@@ -315,7 +307,7 @@ void CPaintManagerUI::OnButtonDown(Point point) {
 }
 
 void CPaintManagerUI::OnButtonUp(Point point) {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     CControlUI* target = pressed_;
     pressed_ = nullptr;
     TEventUI up = MakeEvent(UIEventType::kButtonUp, point);
@@ -323,7 +315,7 @@ void CPaintManagerUI::OnButtonUp(Point point) {
 }
 
 void CPaintManagerUI::OnDoubleClick(Point point) {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     CControlUI* target = FindControl(point);
     pressed_ = target;
     TEventUI dbl = MakeEvent(UIEventType::kDblClick, point);
@@ -331,19 +323,19 @@ void CPaintManagerUI::OnDoubleClick(Point point) {
 }
 
 void CPaintManagerUI::OnRButtonDown(Point point) {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     TEventUI down = MakeEvent(UIEventType::kRButtonDown, point);
     Deliver(FindControl(point), down);
 }
 
 void CPaintManagerUI::OnRButtonUp(Point point) {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     TEventUI menu = MakeEvent(UIEventType::kContextMenu, point);
     Deliver(FindControl(point), menu);
 }
 
 void CPaintManagerUI::OnMouseWheel(Point point, int delta) {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     TEventUI wheel = MakeEvent(UIEventType::kScrollWheel, point);
     wheel.wheelDelta = delta;
     Deliver(FindControl(point), wheel);
@@ -362,7 +354,7 @@ void CPaintManagerUI::OnChar(std::string utf8) {
 }
 
 void CPaintManagerUI::OnWindowKillFocus() {
-    DispatchScope scope(*this);
+    ScopedDispatch scope(*this);
     pressed_ = nullptr;
     SetFocus(nullptr);
 }

@@ -18,6 +18,20 @@ class CPaintManagerUI {
 public:
     CPaintManagerUI();
     ~CPaintManagerUI();
+
+    // Marks a dispatch in progress: controls released meanwhile are freed only when the
+    // outermost one ends, since their code may still be on the stack.
+    class ScopedDispatch {
+    public:
+        explicit ScopedDispatch(CPaintManagerUI& manager);
+        ~ScopedDispatch();
+        ScopedDispatch(const ScopedDispatch&) = delete;
+        ScopedDispatch& operator=(const ScopedDispatch&) = delete;
+
+    private:
+        CPaintManagerUI& manager_;
+    };
+
     CPaintManagerUI(const CPaintManagerUI&) = delete;
     CPaintManagerUI& operator=(const CPaintManagerUI&) = delete;
 
@@ -147,7 +161,6 @@ public:
     void ResetDPIAssets();
 
 private:
-    class DispatchScope;
     void SetHover(CControlUI* control, Point point);
     void Deliver(CControlUI* target, TEventUI& event);
     void ReapReleased();

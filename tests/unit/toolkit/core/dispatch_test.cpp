@@ -6,6 +6,7 @@
 #include "skin_fixture.h"
 #include "toolkit/core/container.h"
 #include "toolkit/core/label.h"
+#include "toolkit/core/list.h"
 #include "toolkit/core/test_driver.h"
 
 namespace toolkit {
@@ -72,6 +73,20 @@ TEST_F(DispatchTest, HandlerDestroyingItsSenderEndsTheDispatchSafely) {
     second_.seen.clear();
     EXPECT_TRUE(driver_.Click("other"));
     EXPECT_EQ(second_.seen.back(), "click:other");
+}
+
+// The same when code (not input) triggers the notification, outside any input dispatch.
+TEST_F(DispatchTest, ProgrammaticSelectionWhoseHandlerDestroysTheList) {
+    window_.onNotify = [&](TNotifyUI& msg) {
+        if (msg.type == "itemselect") {
+            RemoveSender(msg);
+        }
+    };
+    auto* list = dynamic_cast<CListUI*>(driver_.Find("lst"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->SelectItem(0));
+    EXPECT_EQ(driver_.Find("lst"), nullptr);
+    EXPECT_EQ(driver_.Find("row0"), nullptr);
 }
 
 TEST_F(DispatchTest, NotifiersRemovedDuringDispatchAreSkipped) {
