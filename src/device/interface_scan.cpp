@@ -66,6 +66,13 @@ WantedInterface ConfigInterfaceOf(const DeviceLink& link) {
     return {{link.vendorId}, {link.productId}, link.usagePage, link.usage};
 }
 
+WantedInterface KeyboardConfigInterface(const DeviceLink& keyboard) {
+    WantedInterface wanted = ConfigInterfaceOf(keyboard);
+    wanted.productIds.insert(wanted.productIds.end(), std::begin(kOtherKeyboardProductIds),
+                             std::end(kOtherKeyboardProductIds));
+    return wanted;
+}
+
 WantedInterface MouseConfigInterface(const DeviceLink& first, const DeviceLink& second) {
     return {{first.vendorId, second.vendorId},
             {first.productId, second.productId},

@@ -17,8 +17,13 @@ struct WantedInterface {
     uint16_t usage = 0;
 };
 
+// The other keyboard models, which answer on the keyboard link's configuration collection.
+inline constexpr uint16_t kOtherKeyboardProductIds[] = {0x0800, 0x7200};
+
 // The configuration collection of one link's identity.
 WantedInterface ConfigInterfaceOf(const DeviceLink& link);
+// The keyboard under its own product id or one of the other models'.
+WantedInterface KeyboardConfigInterface(const DeviceLink& keyboard);
 // The mouse under either of its identities, including a vendor id of one with the product id of
 // the other.
 WantedInterface MouseConfigInterface(const DeviceLink& first, const DeviceLink& second);

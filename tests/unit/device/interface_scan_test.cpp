@@ -73,6 +73,18 @@ TEST_F(InterfaceScanTest, ScanChecksAttributesAfterOpening) {
     EXPECT_EQ(hid_.handle, nullptr);
 }
 
+TEST_F(InterfaceScanTest, KeyboardScanAcceptsTheOtherModels) {
+    DeviceLink keyboard;
+    AssignIdentity(keyboard, kKeyboardIdentity);
+    Add("hid#vid_0c45&pid_5004#pad", 0x0C45, 0x5004, kVendorUsagePage, kVendorUsage);
+    Add("hid#vid_0c45&pid_7200#kb", 0x0C45, 0x7200, kVendorUsagePage, kVendorUsage);
+    Enumerate();
+
+    ASSERT_TRUE(OpenConfigInterface(hid_, KeyboardConfigInterface(keyboard)));
+    EXPECT_EQ(hid_.attributes.productId, 0x7200);
+    EXPECT_EQ(backend_->LiveConnections(), 1);
+}
+
 TEST_F(InterfaceScanTest, WalkStopsAtTheFirstEmptyPath) {
     DeviceLink pad;
     AssignIdentity(pad, kPadIdentity);
