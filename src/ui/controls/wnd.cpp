@@ -1,8 +1,34 @@
 #include "ui/controls/wnd.h"
 
+#include "platform/msg/window.h"
+#include "toolkit/core/host.h"
 #include "toolkit/core/paint_manager.h"
 
 namespace ui {
+namespace {
+
+class HostPlacement final : public HostedWindowPlacement {
+public:
+    bool IsWindow(toolkit::HWND window) const override { return platform::msg::IsWindow(window); }
+    bool IsChild(toolkit::HWND /*parent*/, toolkit::HWND /*window*/) const override {
+        return false;
+    }
+    toolkit::Point ScreenOrigin(toolkit::HWND window) const override {
+        return toolkit::GetWindowHost().GetWindowRect(window).TopLeft();
+    }
+    void Place(toolkit::HWND window, const toolkit::Rect& rect, bool show) override {
+        toolkit::IWindowHost& host = toolkit::GetWindowHost();
+        host.SetWindowRect(window, rect);
+        host.ShowWindow(window, show ? toolkit::SW_SHOWNOACTIVATE : toolkit::SW_HIDE);
+    }
+};
+
+HostedWindowPlacement& HostWindowPlacement() {
+    static HostPlacement placement;
+    return placement;
+}
+
+}  // namespace
 
 std::unique_ptr<toolkit::CControlUI> CWndUI::CreateControl() {
     return std::make_unique<CWndUI>();
@@ -10,7 +36,7 @@ std::unique_ptr<toolkit::CControlUI> CWndUI::CreateControl() {
 
 void CWndUI::Attach(toolkit::HWND window, HostedWindowPlacement* placement) {
     hosted_ = window;
-    placement_ = placement;
+    placement_ = placement != nullptr ? placement : &HostWindowPlacement();
     PlaceHostedWindow();
 }
 

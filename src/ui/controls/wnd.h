@@ -29,8 +29,9 @@ public:
 
     std::string_view GetClass() const override { return kClassName; }
 
-    // `placement` must outlive the control or be detached with Attach({}, nullptr).
-    void Attach(toolkit::HWND window, HostedWindowPlacement* placement);
+    // Null `placement` uses the window host, whose windows are all top-level (placed in screen
+    // coordinates). A given one must outlive the control or be replaced by another Attach.
+    void Attach(toolkit::HWND window, HostedWindowPlacement* placement = nullptr);
     toolkit::HWND GetHostedWindow() const { return hosted_; }
 
     void SetPos(const toolkit::Rect& rect, bool needInvalidate = true) override;

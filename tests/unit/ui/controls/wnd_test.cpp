@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/msg/window.h"
+#include "toolkit/core/host.h"
 #include "toolkit/core/paint_manager.h"
 
 namespace ui {
@@ -80,6 +82,37 @@ TEST_F(WndTest, FollowsPositionAndVisibility) {
     wnd_->SetInternVisible(true);
     wnd_->Attach(kPopup, &placement_);
     EXPECT_EQ(placement_.placed.back(), (P{kPopup, pos.Offset(100, 200), true}));
+}
+
+// Without a placement of its own the control moves a toolkit window through the window host.
+TEST(WndHostTest, PlacesAToolkitWindowInScreenCoordinates) {
+    const auto proc = [](HWND hwnd, platform::msg::UINT message, platform::msg::WPARAM wParam,
+                         platform::msg::LPARAM lParam) {
+        return platform::msg::DefWindowProc(hwnd, message, wParam, lParam);
+    };
+    const HWND paintWindow = platform::msg::CreateWindow(proc);
+    const HWND hosted = platform::msg::CreateWindow(proc);
+    toolkit::IWindowHost& host = toolkit::GetWindowHost();
+    host.AddWindow(paintWindow, nullptr, {}, "main");
+    host.AddWindow(hosted, nullptr, paintWindow, "hosted");
+    host.SetWindowRect(paintWindow, {100, 200, 900, 772});
+    {
+        toolkit::CPaintManagerUI manager;
+        manager.Init(paintWindow);
+        auto owned = std::make_unique<CWndUI>();
+        CWndUI* wnd = owned.get();
+        manager.AttachDialog(std::move(owned));
+        wnd->SetPos({10, 20, 110, 70});
+        wnd->Attach(hosted);
+        EXPECT_EQ(host.GetWindowRect(hosted), (toolkit::Rect{110, 220, 210, 270}));
+        EXPECT_TRUE(host.IsWindowVisible(hosted));
+        wnd->SetVisible(false);
+        EXPECT_FALSE(host.IsWindowVisible(hosted));
+    }
+    host.RemoveWindow(hosted);
+    host.RemoveWindow(paintWindow);
+    platform::msg::DestroyWindow(hosted);
+    platform::msg::DestroyWindow(paintWindow);
 }
 
 }  // namespace
