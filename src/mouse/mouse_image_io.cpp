@@ -1,0 +1,56 @@
+#include "mouse/mouse_image_io.h"
+
+#include <algorithm>
+#include <array>
+
+#include "device/commands.h"
+#include "device/result_codes.h"
+#include "profile/profile_store.h"
+
+namespace mouse {
+
+void LoadMouseImage(device::DeviceLink& link, MouseImage& image, MousePages& pages) {
+    device::BeginSession(link);
+    device::ReadDeviceInfo(link, image.info);
+    device::ReadDefaultTable(link, image.defaultKeys);
+    for (unsigned index = 0; index < kKeyMapPageCount; ++index) {
+        device::ReadKeyTable(link, image.keyPages[index], index);
+    }
+    image.block.Load(image.records[0]);
+    image.block.Set(kActiveSlot, 0);
+    device::EndSession(link);
+    profile::SaveMouseProfile(image, profile::ProfileType::kDevice);
+    pages.RefreshMousePages();
+}
+
+void ReloadMouseParams(device::DeviceLink& link, MouseImage& image, MousePages& pages) {
+    // Keep the edits of the slot in use; a slot byte naming no record has nowhere to go.
+    if (const auto slot = SlotIndex(image.block.Get(kActiveSlot))) {
+        image.block.Store(image.records[*slot]);
+    }
+    std::array<uint8_t, 1> activeSlot{};
+    device::ReadParams(link, 0, activeSlot);  // the firmware expects it; the value is unused
+
+    std::array<uint8_t, kParamTransferSize> buffer{};
+    if (device::ReadParams(link, 0, buffer) == device::kResultSuccess) {
+        buffer[kActiveSlot] = 0;
+        std::ranges::copy(buffer, image.records[0].begin());
+    }
+    image.block.Load(image.records[0]);
+    image.block.Set(kActiveSlot, 0);
+    profile::SaveMouseProfile(image, profile::ProfileType::kLight);
+    profile::SaveMouseProfile(image, profile::ProfileType::kDevice);
+    pages.RefreshMousePages();
+}
+
+void FlushMouseParams(device::DeviceLink& link, MouseImage& image) {
+    if (!image.paramsDirty.exchange(false)) {
+        return;
+    }
+    // Bytes 41 and up of the records (pointer speed, wheel lines) never reach the device.
+    std::array<uint8_t, kParamTransferSize> buffer{};
+    image.block.Store(buffer);
+    device::WriteParams(link, 0, buffer);
+}
+
+}  // namespace mouse
