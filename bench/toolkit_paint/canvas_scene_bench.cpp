@@ -2,12 +2,10 @@
 // 500 items (filled rectangles, nine-patch skin images, tinted images and texts), painted in
 // full and for one 20 × 20 area, as the window does for a whole frame and a single key light.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <string>
 #include <vector>
 
+#include "skin_folder.h"
 #include "toolkit/render/cairo_canvas.h"
 
 namespace toolkit::render {
@@ -25,12 +23,8 @@ struct Item {
 
 class Scene {
 public:
-    Scene()
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("kavrin_paint_bench_" + std::to_string(getpid()))) {
-        std::filesystem::create_directories(folder_);
-        WriteButtonPng((folder_ / "btn.png").string());
-        images_.SetResourceRoot(folder_.string());
+    Scene() {
+        images_.SetResourceRoot(folder_.Path().string());
         const int cell_w = kWidth / kColumns;
         const int cell_h = kHeight / kRows;
         for (int i = 0; i < kColumns * kRows; ++i) {
@@ -42,13 +36,6 @@ public:
         style_.color = 0xFFE0E0E0;
         style_.h_align = HAlign::kCenter;
     }
-    ~Scene() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    Scene(const Scene&) = delete;
-    Scene& operator=(const Scene&) = delete;
-
     ImageCache& Images() { return images_; }
 
     // Paints what meets `area`, clipped to it, as the window's paint pass does.
@@ -80,16 +67,7 @@ public:
 private:
     static constexpr const char* kButton = "file='btn.png' corner='4,4,4,4'";
 
-    static void WriteButtonPng(const std::string& path) {
-        Surface button(24, 24);
-        button.Clear(0xFF505860);
-        ImageCache no_images;
-        CairoCanvas canvas(button, no_images);
-        canvas.DrawBorder({0, 0, 24, 24}, 2, 0xFFA0A8B0, 4);
-        button.WriteToPng(path);
-    }
-
-    std::filesystem::path folder_;
+    BenchSkinFolder folder_;
     ImageCache images_;
     std::vector<Item> items_;
     TextStyle style_;
