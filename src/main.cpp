@@ -1,23 +1,20 @@
 #include <cstdio>
-#include <cstring>
+#include <span>
+#include <string>
 
-#include "platform/sys/clock.h"
-#include "platform/sys/debug_output.h"
-#include "platform/sys/thread.h"
+#include "app/program.h"
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::puts("Usage: kavrin [--help]\nConfiguration utility of the KAVRIN ZR417 devices.");
-            return 0;
-        }
+    std::string error;
+    const std::optional<app::ProgramOptions> options =
+        app::ParseCommandLine(std::span<const char* const>(argv + 1, argc - 1), error);
+    if (!options) {
+        std::fprintf(stderr, "kavrin: %s\n%s", error.c_str(), app::UsageText().data());
+        return 2;
     }
-    platform::sys::StoppableThread probe([](platform::sys::Event& stop) {
-        platform::sys::WaitForSingleObject(stop, platform::sys::kInfinite);
-    });
-    probe.RequestStop();
-    bool stopped = probe.Join(1000);
-    std::printf("kavrin: platform services started and stopped cleanly (%s)\n",
-                stopped ? "ok" : "thread did not stop");
-    return stopped ? 0 : 1;
+    if (options->help) {
+        std::fputs(app::UsageText().data(), stdout);
+        return 0;
+    }
+    return app::RunProgram(*options);
 }
