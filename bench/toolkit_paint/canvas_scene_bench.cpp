@@ -5,16 +5,11 @@
 
 #include <vector>
 
-#include "skin_folder.h"
+#include "paint_bench.h"
 #include "toolkit/render/cairo_canvas.h"
 
 namespace toolkit::render {
 namespace {
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 572;
-constexpr int kColumns = 25;
-constexpr int kRows = 20;
 
 struct Item {
     enum class Kind { kRect, kImage, kTintedImage, kText } kind;
@@ -73,25 +68,11 @@ private:
     TextStyle style_;
 };
 
-void BM_RepaintFullWindow(benchmark::State& state) {
-    Scene scene;
-    Surface surface(kWidth, kHeight);
-    CairoCanvas canvas(surface, scene.Images());
-    for (auto _ : state) {
-        scene.Paint(canvas, {0, 0, kWidth, kHeight});
-    }
+void BM_CanvasRepaint(benchmark::State& state, Rect area) {
+    RunRepaint<Scene>(state, area);
 }
-BENCHMARK(BM_RepaintFullWindow)->Unit(benchmark::kMillisecond);
-
-void BM_RepaintArea20x20(benchmark::State& state) {
-    Scene scene;
-    Surface surface(kWidth, kHeight);
-    CairoCanvas canvas(surface, scene.Images());
-    for (auto _ : state) {
-        scene.Paint(canvas, Rect::FromSize(390, 280, 20, 20));
-    }
-}
-BENCHMARK(BM_RepaintArea20x20)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_CanvasRepaint, full_window, kFullWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CanvasRepaint, area_20x20, kKeyArea)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace toolkit::render

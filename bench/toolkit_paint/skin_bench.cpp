@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "skin_folder.h"
+#include "paint_bench.h"
 #include "toolkit/core/control_factory.h"
 #include "toolkit/core/dialog_builder.h"
 #include "toolkit/core/paint_manager.h"
@@ -14,11 +14,6 @@
 
 namespace toolkit::render {
 namespace {
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 572;
-constexpr int kColumns = 25;
-constexpr int kRows = 20;
 
 // Keys, buttons, labels, progress bars and circle progresses on a 25 × 20 grid of floats.
 std::string SkinWith500Controls() {
@@ -90,25 +85,11 @@ void BM_BuildSkin500(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildSkin500)->Unit(benchmark::kMillisecond);
 
-void BM_SkinRepaintFullWindow(benchmark::State& state) {
-    SkinWindow window;
-    Surface surface(kWidth, kHeight);
-    CairoCanvas canvas(surface, window.Images());
-    for (auto _ : state) {
-        window.Paint(canvas, {0, 0, kWidth, kHeight});
-    }
+void BM_SkinRepaint(benchmark::State& state, Rect area) {
+    RunRepaint<SkinWindow>(state, area);
 }
-BENCHMARK(BM_SkinRepaintFullWindow)->Unit(benchmark::kMillisecond);
-
-void BM_SkinRepaintArea20x20(benchmark::State& state) {
-    SkinWindow window;
-    Surface surface(kWidth, kHeight);
-    CairoCanvas canvas(surface, window.Images());
-    for (auto _ : state) {
-        window.Paint(canvas, Rect::FromSize(390, 280, 20, 20));
-    }
-}
-BENCHMARK(BM_SkinRepaintArea20x20)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SkinRepaint, full_window, kFullWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SkinRepaint, area_20x20, kKeyArea)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace toolkit::render

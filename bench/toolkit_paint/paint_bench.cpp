@@ -1,10 +1,8 @@
-#include "skin_folder.h"
+#include "paint_bench.h"
 
 #include <unistd.h>
 
 #include <string>
-
-#include "toolkit/render/cairo_canvas.h"
 
 namespace toolkit::render {
 
