@@ -1,10 +1,9 @@
 #include "mouse/mouse_image_io.h"
 
-#include <algorithm>
 #include <array>
 
 #include "device/commands.h"
-#include "device/result_codes.h"
+#include "mouse/record_reread.h"
 #include "profile/profile_store.h"
 
 namespace mouse {
@@ -24,20 +23,7 @@ void LoadMouseImage(device::DeviceLink& link, MouseImage& image, MousePages& pag
 }
 
 void ReloadMouseParams(device::DeviceLink& link, MouseImage& image, MousePages& pages) {
-    // Keep the edits of the slot in use; a slot byte naming no record has nowhere to go.
-    if (const auto slot = SlotIndex(image.block.Get(kActiveSlot))) {
-        image.block.Store(image.records[*slot]);
-    }
-    std::array<uint8_t, 1> activeSlot{};
-    device::ReadParams(link, 0, activeSlot);  // the firmware expects it; the value is unused
-
-    std::array<uint8_t, kParamTransferSize> buffer{};
-    if (device::ReadParams(link, 0, buffer) == device::kResultSuccess) {
-        buffer[kActiveSlot] = 0;
-        std::ranges::copy(buffer, image.records[0].begin());
-    }
-    image.block.Load(image.records[0]);
-    image.block.Set(kActiveSlot, 0);
+    RereadRecordZero(link, image.records, image.block);
     profile::SaveMouseProfile(image, profile::ProfileType::kLight);
     profile::SaveMouseProfile(image, profile::ProfileType::kDevice);
     pages.RefreshMousePages();
