@@ -5,6 +5,8 @@
 #include <thread>
 
 #include "render_test_support.h"
+#include "toolkit/core/control_factory.h"
+#include "toolkit/core/dialog_builder.h"
 #include "toolkit/render/cairo_canvas.h"
 #include "toolkit/render/recording_canvas.h"
 
@@ -87,17 +89,25 @@ TEST_F(DeviceKeyButtonTest, WithLightOffAndMarkHiddenPaintsLikeAPlainButton) {
     EXPECT_EQ(key.GetClass(), "DeviceKeyButton");
 }
 
-TEST_F(DeviceKeyButtonTest, NameTextColourChangesNothing) {
-    CDeviceKeyButtonUI with;
-    ConfigureKey(with);
-    with.SetAttribute("gmnametextcolor", "FF00FF00");
-    CDeviceKeyButtonUI without;
-    ConfigureKey(without);
-    for (CDeviceKeyButtonUI* key : {&with, &without}) {
-        key->SetLightShown(1);
-        key->SetKeySetHidden(0);
+TEST_F(DeviceKeyButtonTest, BuiltFromASkinTheNameTextColourChangesNothing) {
+    toolkit::CControlFactory::GetInstance().RegistControl("DeviceKeyButton",
+                                                          CDeviceKeyButtonUI::CreateControl);
+    const auto build = [](const char* extra) {
+        const std::string xml = std::string(
+                                    "<DeviceKeyButton pos=\"4,4,44,34\" float=\"true\" "
+                                    "normalimage=\"key.png\" lightimage=\"light.png\" ") +
+                                extra + "/>";
+        return toolkit::CDialogBuilder().CreateFromString(xml);
+    };
+    const auto with = build("gmnametextcolor=\"#FF00FF00\"");
+    const auto without = build("");
+    ASSERT_NE(dynamic_cast<CDeviceKeyButtonUI*>(with.get()), nullptr);
+    for (toolkit::CControlUI* control : {with.get(), without.get()}) {
+        control->SetPos(kPos);
+        static_cast<CDeviceKeyButtonUI*>(control)->SetLightShown(1);
     }
-    EXPECT_EQ(Record(with), Record(without));
+    EXPECT_EQ(Record(*with), Record(*without));
+    EXPECT_TRUE(SamePixels(Render(*with), Render(*without)));
 }
 
 TEST_F(DeviceKeyButtonTest, DrawsTheTintedLightThenTheUntintedMark) {
