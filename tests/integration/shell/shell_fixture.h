@@ -1,0 +1,45 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "devsim/simulator.h"
+#include "temp_folder.h"
+#include "toolkit/core/headless_host.h"
+
+namespace app::testing {
+
+// The program's surroundings for one test, in this process: a temporary data and configuration
+// folder, the simulated devices (a real device node is never opened), the headless host and the
+// fixture skin with the custom controls registered.
+class ShellTest : public ::testing::Test {
+protected:
+    ShellTest();
+    ~ShellTest() override;
+
+    // Creates the main window the way the program does (800 x 572, centred).
+    CMainWnd& CreateMainWindow(MainWindowOptions options = {});
+    // Serves the thread's messages until done() holds; false (and a test failure) after
+    // timeoutMs. Needs the main window (its timer wakes the loop).
+    bool RunUntil(const std::function<bool()>& done, uint32_t timeoutMs = 5000);
+    // Start-up has run: the window hid itself on "windowinit".
+    bool RunStartup();
+    // Closes the main window through its exit path and serves messages until it is gone.
+    void CloseMainWindow();
+
+    std::string MainIni() const;
+
+    kavrin_testing::TempFolder documents_;
+    kavrin_testing::TempFolder config_;
+    kavrin_testing::ScopedEnv documentsEnv_;
+    kavrin_testing::ScopedEnv configEnv_;
+    devsim::Simulator simulator_;
+    std::shared_ptr<toolkit::CHeadlessHost> host_;
+    std::unique_ptr<CMainWnd> window_;
+};
+
+}  // namespace app::testing
