@@ -61,13 +61,19 @@ void CControlUI::SetVisible(bool visible) {
     if (wasVisible != IsVisible()) {
         NeedParentUpdate();
     }
+    DropFocusIfHidden();
+}
+
+void CControlUI::DropFocusIfHidden() {
+    // A hidden control cannot keep the keyboard.
+    if (!IsVisible() && manager_ != nullptr && manager_->GetFocus() == this) {
+        manager_->SetFocus(nullptr);
+    }
 }
 
 void CControlUI::SetInternVisible(bool visible) {
     internVisible_ = visible;
-    if (!visible && manager_ != nullptr && manager_->GetFocus() == this) {
-        manager_->SetFocus(nullptr);
-    }
+    DropFocusIfHidden();
 }
 
 void CControlUI::SetEnabled(bool enabled) {

@@ -136,6 +136,7 @@ protected:
     // window during dispatch: the caller must not touch its members any more.
     bool SendNotify(std::string_view type, WPARAM wParam = 0, LPARAM lParam = 0);
     void SetHot(bool hot);
+    void DropFocusIfHidden();
 
 private:
     std::string name_;
