@@ -1,0 +1,22 @@
+#pragma once
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+
+#include <optional>
+
+namespace toolkit::sdl {
+
+struct X11Handles {
+    Display* display = nullptr;
+    ::Window window = 0;
+};
+
+// The X11 connection and window behind an SDL window; empty on other video drivers.
+X11Handles X11Of(SDL_Window* window);
+
+// The pointer in screen pixels, asked of the X server (SDL's global mouse state can lag
+// behind synthetic input); nullopt when the display is not X11.
+std::optional<SDL_Point> QueryX11Pointer(SDL_Window* anyWindow);
+
+}  // namespace toolkit::sdl
