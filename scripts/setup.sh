@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpugixml-dev libcairo2-dev libpango1.0-dev libsdl2-dev
+    libpugixml-dev libcairo2-dev libpango1.0-dev libsdl2-dev libx11-dev
     xvfb xdotool imagemagick python3
     fonts-dejavu-core fonts-droid-fallback
 )
