@@ -8,6 +8,7 @@
 #include "platform/msg/message_loop.h"
 #include "platform/msg/timer.h"
 #include "platform/sys/clock.h"
+#include "toolkit/core/headless_host.h"
 #include "toolkit/core/paint_manager.h"
 #include "toolkit/core/resource_manager.h"
 
@@ -32,7 +33,9 @@ toolkit::LRESULT RecordingWindow::HandleCustomMessage(toolkit::UINT message, too
     return 0;
 }
 
-AutomationTest::AutomationTest() {
+AutomationTest::AutomationTest()
+    : tracker_(std::make_shared<WindowTracker>(std::make_shared<toolkit::CHeadlessHost>())) {
+    toolkit::SetWindowHost(tracker_);
     std::string pattern =
         (std::filesystem::temp_directory_path() / "kavrin_automation_XXXXXX").string();
     skinDir_ = mkdtemp(pattern.data());
@@ -48,20 +51,16 @@ AutomationTest::AutomationTest() {
 AutomationTest::~AutomationTest() {
     handler_.reset();
     tray_.DeleteTrayIcon();
+    window_.Close();
+    platform::msg::RunModalLoop([this] { return !window_.GetHWND(); });
+    toolkit::SetWindowHost(nullptr);
     toolkit::CResourceManager::GetInstance().Release();
     std::filesystem::remove_all(skinDir_);
 }
 
 AutomationContext AutomationTest::Context() {
     AutomationContext context;
-    context.windows = [this] {
-        std::vector<AutomationWindow> windows = {
-            {window_.GetHWND(), &window_.GetPaintManager(), "automation test"}};
-        for (toolkit::WindowImplBase* extra : extraWindows_) {
-            windows.push_back({extra->GetHWND(), &extra->GetPaintManager(), "extra"});
-        }
-        return windows;
-    };
+    context.windows = [this] { return tracker_->Windows(); };
     context.trayIcon = [this] { return &tray_; };
     context.simulator = &simulator_;
     return context;

@@ -9,6 +9,7 @@
 #include "automation/context.h"
 #include "automation/json.h"
 #include "automation/request_handler.h"
+#include "automation/window_tracker.h"
 #include "devsim/simulator.h"
 #include "toolkit/core/tray_icon.h"
 #include "toolkit/core/window.h"
@@ -62,11 +63,10 @@ protected:
     void RunUntil(const std::function<bool()>& done);
 
     std::string skinDir_;
+    std::shared_ptr<WindowTracker> tracker_;
     RecordingWindow window_;
     devsim::Simulator simulator_;
     toolkit::CHeadlessTrayIcon tray_;
-    // Further windows the context lists after the main one (menus).
-    std::vector<toolkit::WindowImplBase*> extraWindows_;
     std::unique_ptr<RequestHandler> handler_;
 };
 
