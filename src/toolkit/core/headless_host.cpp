@@ -141,10 +141,12 @@ bool CHeadlessHost::RenderToPng(HWND hwnd, const std::string& path) {
         return false;
     }
     Size size = window->rect.GetSize();
-    render::Surface surface(size.cx, size.cy);
+    // The picture has the window's physical pixels: logical size times the DPI factor.
+    int dpi = window->manager->GetDPI();
+    render::Surface surface(size.cx * dpi / 96, size.cy * dpi / 96);
     surface.Clear(0xFFFFFFFF);
     images_.SetResourceRoot(CResourceManager::GetInstance().GetResourcePath());
-    render::CairoCanvas canvas(surface, images_);
+    render::CairoCanvas canvas(surface, images_, dpi / 96.0);
     Rect all = Rect::FromSize(0, 0, size.cx, size.cy);
     window->manager->Paint(canvas, &all);
     return surface.WriteToPng(path);

@@ -160,5 +160,27 @@ TEST(DialogBuilder, LayoutsPlaceChildren) {
     }
 }
 
+TEST(DialogBuilder, TabLayoutShowsTheSelectedPage) {
+    SkinDir skin;
+    skin.Write("main.xml", R"(<TabLayout name="tabs" selectedid="1">
+        <Control name="p0"/><Control name="p1"/><Control name="p2"/></TabLayout>)");
+    CPaintManagerUI pm;
+    ASSERT_TRUE(pm.AttachDialog(CDialogBuilder().Create("main.xml", {}, nullptr, &pm)));
+    auto* tabs = dynamic_cast<CTabLayoutUI*>(pm.FindControl("tabs"));
+    ASSERT_NE(tabs, nullptr);
+    auto shown = [&] {
+        std::string visible;
+        for (const char* page : {"p0", "p1", "p2"}) {
+            visible += pm.FindControl(page)->IsVisible() ? page : "";
+        }
+        return visible;
+    };
+    EXPECT_EQ(shown(), "p1");
+    EXPECT_TRUE(tabs->SelectItem(2));
+    EXPECT_EQ(shown(), "p2");
+    EXPECT_FALSE(tabs->SelectItem(3));
+    EXPECT_EQ(tabs->GetCurSel(), 2);
+}
+
 }  // namespace
 }  // namespace toolkit

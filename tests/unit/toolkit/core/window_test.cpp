@@ -137,6 +137,13 @@ TEST(WindowTest, HeadlessHostRendersAWindowToPng) {
     auto* pixel = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(image));
     EXPECT_EQ(pixel[0], 0xFF102030u);
     cairo_surface_destroy(image);
+
+    window.SetDPI(192);
+    window.ResetDPIAssets();
+    ASSERT_TRUE(host->RenderToPng(window.GetHWND(), png));
+    image = cairo_image_surface_create_from_png(png.c_str());
+    EXPECT_EQ(cairo_image_surface_get_width(image), 80);
+    cairo_surface_destroy(image);
     SetWindowHost(nullptr);
 }
 
