@@ -3,6 +3,7 @@
 #include <array>
 
 #include "device/commands.h"
+#include "mouse/param_flush.h"
 #include "mouse/record_reread.h"
 #include "profile/profile_store.h"
 
@@ -30,13 +31,8 @@ void ReloadMouseParams(device::DeviceLink& link, MouseImage& image, MousePages& 
 }
 
 void FlushMouseParams(device::DeviceLink& link, MouseImage& image) {
-    if (!image.paramsDirty.exchange(false)) {
-        return;
-    }
     // Bytes 41 and up of the records (pointer speed, wheel lines) never reach the device.
-    std::array<uint8_t, kParamTransferSize> buffer{};
-    image.block.Store(buffer);
-    device::WriteParams(link, 0, buffer);
+    FlushParamBlock(link, image.block, image.paramsDirty);
 }
 
 }  // namespace mouse

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "mouse/param_flush.h"
 #include "sim_links.h"
 
 namespace mousepad {
@@ -105,6 +106,23 @@ TEST_F(PadImageTest, ReadsOfAnAbsentPadKeepEverythingHeld) {
         EXPECT_EQ(data_.records[record][kEffect], 0xEE) << record;
     }
     EXPECT_EQ(data_.block.Get(kEffect), 5);
+}
+
+TEST_F(PadImageTest, WriteOutSendsTheBlockFollowedByZeros) {
+    for (size_t i = 0; i < kParamBlockSize; ++i) {
+        data_.block.Set(i, static_cast<uint8_t>(0xA0 + i));
+    }
+    data_.paramsDirty = true;
+    mouse::FlushParamBlock(links_.pad, data_.block, data_.paramsDirty);
+
+    EXPECT_FALSE(data_.paramsDirty);
+    const devsim::DeviceMemory memory = links_.sim.pad().memory();
+    const auto block = data_.block.Bytes();
+    EXPECT_TRUE(std::equal(block.begin(), block.end(), memory.params.begin()));
+    EXPECT_TRUE(std::all_of(memory.params.begin() + kParamBlockSize,
+                            memory.params.begin() + kParamTransferSize,
+                            [](uint8_t b) { return b == 0; }));
+    EXPECT_EQ(memory.params[kParamTransferSize], kParamTransferSize + 1) << "beyond the transfer";
 }
 
 }  // namespace
