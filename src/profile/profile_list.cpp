@@ -27,6 +27,27 @@ int SelectedIndex(DeviceKind kind, ProfileType type) {
                                               ListPath(kind));
 }
 
+void StoreSelection(DeviceKind kind, ProfileType type, int index) {
+    platform::fs::WritePrivateProfileString(SectionsOf(kind, type).select, kSelectKey,
+                                            std::to_string(index), ListPath(kind));
+}
+
+ProfileLink ReadProfileLink(DeviceKind kind, ProfileType type, int index) {
+    const ListSections sections = SectionsOf(kind, type);
+    const std::string key = std::to_string(index);
+    const std::string path = ListPath(kind);
+    return {platform::fs::GetPrivateProfileInt(sections.linkFlag, key, 0, path),
+            platform::fs::GetProfileString(sections.linkedProcess, key, kListDefault, path)};
+}
+
+std::optional<std::string> LinkedProgramName(std::string_view processPath) {
+    const size_t separator = processPath.find_last_of("\\/");
+    if (separator == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(processPath.substr(separator + 1));
+}
+
 int CreateFirstProfile(DeviceKind kind, ProfileType type, keyboard::EffectSet effectSet) {
     std::vector<uint8_t> payload(PayloadSize(kind, type));
     const std::string_view defaultFile = DefaultFileName(kind, type, effectSet);
@@ -44,7 +65,7 @@ int CreateFirstProfile(DeviceKind kind, ProfileType type, keyboard::EffectSet ef
     platform::fs::WritePrivateProfileString(sections.count, kCountKey, "1", path);
     platform::fs::WritePrivateProfileString(sections.linkFlag, firstIndex, "0", path);
     platform::fs::WritePrivateProfileString(sections.names, firstIndex, kFirstProfileName, path);
-    platform::fs::WritePrivateProfileString(sections.select, kSelectKey, "0", path);
+    StoreSelection(kind, type, 0);
     return kLoaded;
 }
 

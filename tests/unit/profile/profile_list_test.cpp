@@ -8,6 +8,7 @@
 #include "app/binary_file.h"
 #include "platform/fs/file_ops.h"
 #include "platform/fs/known_folders.h"
+#include "platform/fs/profile_string.h"
 #include "profile_fixture.h"
 
 namespace profile {
@@ -74,6 +75,29 @@ TEST_F(ProfileTest, FirstRunWithoutAUsableDefaultFileWritesNothing) {
     EXPECT_EQ(CreateFirstProfile(mouse.kind, mouse.type), kBadSignature);
     EXPECT_FALSE(platform::fs::FileExists(ListPath(mouse.kind)));
     EXPECT_FALSE(platform::fs::FileExists(KindFolder(mouse.kind) + mouse.firstFile));
+}
+
+TEST_F(ProfileTest, SelectionAndLinksAreReadFromTheListOfTheKindAndType) {
+    const std::string mouseList = ListPath(DeviceKind::kMouse);
+    platform::fs::WritePrivateProfileString("PROFILELIKEDEVICEEXE", "1", "1", mouseList);
+    platform::fs::WritePrivateProfileString("DEVICEPROCESS", "1", "D:\\Play\\game.exe", mouseList);
+    platform::fs::WritePrivateProfileString("PROCESS", "1", "/other.exe", mouseList);
+
+    const ProfileLink linked = ReadProfileLink(DeviceKind::kMouse, ProfileType::kDevice, 1);
+    EXPECT_EQ(linked.flag, 1);
+    EXPECT_EQ(LinkedProgramName(linked.process), "game.exe");
+    const ProfileLink unlinked = ReadProfileLink(DeviceKind::kMouse, ProfileType::kDevice, 0);
+    EXPECT_EQ(unlinked.flag, 0);
+    EXPECT_EQ(unlinked.process, "0");
+    EXPECT_EQ(LinkedProgramName("/usr/games/quake"), "quake");
+    EXPECT_EQ(LinkedProgramName("game.exe"), std::nullopt);
+
+    StoreSelection(DeviceKind::kKeyboard, ProfileType::kKey, 2);
+    EXPECT_EQ(SelectedIndex(DeviceKind::kKeyboard, ProfileType::kKey), 2);
+    EXPECT_EQ(SelectedIndex(DeviceKind::kKeyboard, ProfileType::kDevice), 0);
+    EXPECT_EQ(platform::fs::GetProfileString("PROFILESELECT", "select", "",
+                                             ListPath(DeviceKind::kKeyboard)),
+              "2");
 }
 
 }  // namespace
