@@ -33,6 +33,9 @@ void AddRoundRect(cairo_t* cr, const Rect& rect, int radius) {
 
 CairoCanvas::CairoCanvas(Surface& surface, ImageCache& images, double scale)
     : cr_(cairo_create(surface.Raw())), images_(images), text_(cr_.get()) {
+    if (!(scale > 0) || !std::isfinite(scale)) {
+        scale = 1.0;  // a broken DPI value must not break painting
+    }
     cairo_scale(cr_.get(), scale, scale);
     clips_.push_back({0, 0, static_cast<int>(std::ceil(surface.Width() / scale)),
                       static_cast<int>(std::ceil(surface.Height() / scale))});

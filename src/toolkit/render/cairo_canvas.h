@@ -11,7 +11,8 @@
 namespace toolkit::render {
 
 // Paints into a Surface with cairo. `scale` is the DPI factor: logical coordinates are
-// multiplied by it, so a 2.0 canvas draws an 800-wide window into a 1600-pixel surface.
+// multiplied by it, so a 2.0 canvas draws an 800-wide window into a 1600-pixel surface
+// (a scale that is not a positive number counts as 1).
 //
 // Changer tint: the image is composed in its own group, then the tint colour at alpha/255 is
 // laid over it with the ATOP operator, which keeps the image's own alpha: where the image is

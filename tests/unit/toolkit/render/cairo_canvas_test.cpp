@@ -145,6 +145,7 @@ TEST_F(CairoCanvasTest, ClipsNestAndScaleFollowsDpi) {
     EXPECT_EQ(scaled.ClipBounds(), (Rect{0, 0, 20, 20}));
     scaled.FillRect({0, 0, 10, 10}, 0xFF000000);
     EXPECT_EQ(testing::InkBounds(doubled, 0), (Rect{0, 0, 20, 20}));
+    EXPECT_EQ(CairoCanvas(doubled, images_, 0.0).ClipBounds(), (Rect{0, 0, 40, 40}));
 }
 
 TEST_F(CairoCanvasTest, WritesASampleRenderForPeopleToLookAt) {
