@@ -43,8 +43,12 @@ public:
     uintptr_t GetTag() const { return tag_; }
     void SetTag(uintptr_t tag) { tag_ = tag; }
 
-    // Visible only when both the control and every container above it are visible.
-    bool IsVisible() const { return visible_ && internVisible_; }
+    // Visible only when both the control and every container above it are visible. Lighting
+    // threads ask this before tinting a zone, so the flags are atomic.
+    bool IsVisible() const {
+        return visible_.load(std::memory_order_relaxed) &&
+               internVisible_.load(std::memory_order_relaxed);
+    }
     virtual void SetVisible(bool visible);
     virtual void SetInternVisible(bool visible);
     virtual bool IsEnabled() const { return enabled_; }
@@ -146,8 +150,8 @@ private:
     std::string virtualWnd_;
     uintptr_t tag_ = 0;
     bool resourceText_ = false;
-    bool visible_ = true;
-    bool internVisible_ = true;
+    std::atomic<bool> visible_{true};
+    std::atomic<bool> internVisible_{true};
     bool enabled_ = true;
     bool mouseEnabled_ = true;
     bool focused_ = false;

@@ -99,11 +99,14 @@ TEST(PaintTest, ChangerFieldsMayBeWrittenWhilePainting) {
     zone.SetPos({0, 0, 10, 10});
     platform::sys::StoppableThread lighting([&zone](platform::sys::Event& stop) {
         for (uint32_t i = 0; !stop.IsSet(); ++i) {
-            zone.SetChangerColor(i & 0xFFFFFF);
-            zone.SetChangerAlpha(static_cast<int>(i & 0xFF));
+            if (zone.IsVisible()) {
+                zone.SetChangerColor(i & 0xFFFFFF);
+                zone.SetChangerAlpha(static_cast<int>(i & 0xFF));
+            }
         }
     });
     for (int i = 0; i < 200; ++i) {
+        zone.SetVisible(i % 2 == 0);
         RecordingCanvas canvas;
         zone.DoPaint(canvas, {0, 0, 10, 10});
     }
