@@ -66,11 +66,11 @@ class Xvfb:
 
 
 class Demo:
-    """The demo process and the JSON lines it prints."""
+    """A helper process (the demo, the fake tray) and the JSON lines it prints."""
 
     def __init__(self, binary, skin, env, extra=()):
-        self.proc = subprocess.Popen([binary, "--skin", skin, *extra], env=env,
-                                     stdout=subprocess.PIPE, stderr=sys.stderr)
+        command = [binary, "--skin", skin, *extra] if skin else [binary, *extra]
+        self.proc = subprocess.Popen(command, env=env, stdout=subprocess.PIPE, stderr=sys.stderr)
         self.lines = queue.Queue()
         self.seen = []
         threading.Thread(target=self._read, daemon=True).start()
@@ -115,9 +115,10 @@ class Demo:
 
 
 class Session:
-    def __init__(self, env, demo, ready, out):
+    def __init__(self, env, demo, ready, out, tray=None):
         self.env = env
         self.demo = demo
+        self.tray = tray
         self.ready = ready
         self.out = out
 
@@ -241,6 +242,17 @@ def case_drag(s):
         raise Failure("a caption button moved the window")
 
 
+def case_tray(s):
+    shown = s.demo.wait_for(lambda l: l.get("type") == "trayicon", "the tray icon")
+    if shown["shown"] != 1:
+        raise Failure("the icon was not docked although a tray runs")
+    docked = s.tray.wait_for(lambda l: l.get("type") == "docked", "the icon in the tray")
+    s.xdotool("mousemove", docked["x"], docked["y"], "click", 1)
+    s.demo.wait_for(lambda l: l.get("type") == "tray" and l.get("mouse") == 514, "left button up (514)")
+    s.xdotool("click", 3)
+    s.demo.wait_for(lambda l: l.get("type") == "tray" and l.get("mouse") == 517, "right button up (517)")
+
+
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("case_")}
 
 
@@ -250,6 +262,7 @@ def main():
     parser.add_argument("--skin", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--case", required=True, choices=sorted(CASES))
+    parser.add_argument("--fake-tray", help="XEmbed tray program, started before the demo")
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     for tool in ("xdotool", "import", "convert"):
@@ -262,12 +275,16 @@ def main():
         print("SKIP: " + problem)
         return SKIP
     env = dict(os.environ, DISPLAY=xvfb.display, SDL_VIDEODRIVER="x11")
+    tray = None
+    if args.case == "tray":
+        tray = Demo(args.fake_tray, None, env)
+        tray.wait_for(lambda l: l.get("type") == "tray", "the fake tray")
     demo = Demo(args.demo, args.skin, env)
     try:
         ready = demo.wait_for(lambda l: l.get("type") in ("ready", "error"), "the demo window")
         if ready["type"] == "error":
             raise Failure("demo: " + ready["message"])
-        CASES[args.case](Session(env, demo, ready, args.out))
+        CASES[args.case](Session(env, demo, ready, args.out, tray))
         print("PASS: " + args.case)
         return 0
     except (Failure, subprocess.SubprocessError) as error:
@@ -275,6 +292,8 @@ def main():
         return 1
     finally:
         demo.stop()
+        if tray is not None:
+            tray.stop()
         xvfb.stop()
 
 
