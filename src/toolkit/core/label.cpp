@@ -26,9 +26,7 @@ void CLabelUI::SetAttribute(std::string_view name, std::string_view value) {
     } else if (name == "textpadding") {
         textPadding_ = ParseRect(value);
     } else if (name == "align") {
-        hAlign_ = value == "center"  ? render::HAlign::kCenter
-                  : value == "right" ? render::HAlign::kRight
-                                     : render::HAlign::kLeft;
+        hAlign_ = ParseHAlign(value);
     } else if (name == "valign") {
         vAlign_ = value == "top"      ? render::VAlign::kTop
                   : value == "bottom" ? render::VAlign::kBottom

@@ -254,9 +254,7 @@ void CListUI::SetAttribute(std::string_view name, std::string_view value) {
     } else if (name == "itemselectedimage") {
         info_.selectedImage = value;
     } else if (name == "itemalign") {
-        info_.align = value == "center"  ? render::HAlign::kCenter
-                      : value == "right" ? render::HAlign::kRight
-                                         : render::HAlign::kLeft;
+        info_.align = ParseHAlign(value);
     } else if (name == "itemtextpadding") {
         info_.textPadding = ParseRect(value);
     } else {

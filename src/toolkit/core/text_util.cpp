@@ -61,6 +61,12 @@ std::array<int, N> ParseInts(std::string_view value) {
 
 }  // namespace
 
+render::HAlign ParseHAlign(std::string_view value) {
+    return value == "center"  ? render::HAlign::kCenter
+           : value == "right" ? render::HAlign::kRight
+                              : render::HAlign::kLeft;
+}
+
 render::Rect ParseRect(std::string_view value) {
     auto [l, t, r, b] = ParseInts<4>(value);
     return {l, t, r, b};

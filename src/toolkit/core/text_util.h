@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/render/canvas.h"
 #include "toolkit/render/geometry.h"
 
 namespace toolkit {
@@ -16,6 +17,8 @@ bool ParseBool(std::string_view value);
 int ParseInt(std::string_view value);
 // Colour attribute ("#AARRGGBB", "#RRGGBB"); 0 when malformed.
 render::Color ParseColorValue(std::string_view value);
+// "left", "center", "right" (anything else is left).
+render::HAlign ParseHAlign(std::string_view value);
 // "l,t,r,b" (missing parts are 0).
 render::Rect ParseRect(std::string_view value);
 // "cx,cy".
