@@ -24,19 +24,18 @@ devsim::SimDevice& DeviceOf(devsim::Simulator& simulator, const Json& request) {
 
 // A product id as a number or as hexadecimal text ("1003"); 0 when absent.
 uint16_t ProductOf(const Json& request) {
-    if (const std::optional<std::string> text = OptionalString(request, "product")) {
-        unsigned value = 0;
-        const auto [end, error] =
-            std::from_chars(text->data(), text->data() + text->size(), value, 16);
-        if (error != std::errc() || end != text->data() + text->size() || value > 0xFFFF) {
-            throw RequestError("\"product\" must be a hexadecimal product id, e.g. \"1003\"");
-        }
-        return static_cast<uint16_t>(value);
+    const Json* product = request.Find("product");
+    if (product == nullptr || product->AsString() == nullptr) {
+        return static_cast<uint16_t>(OptionalInt(request, "product", 0, 0xFFFF).value_or(0));
     }
-    const Json* number = request.Find("product");
-    return number == nullptr || number->AsString() != nullptr
-               ? 0
-               : static_cast<uint16_t>(*OptionalInt(request, "product", 0, 0xFFFF));
+    const std::string& text = *product->AsString();
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        value > 0xFFFF) {
+        throw RequestError("\"product\" must be a hexadecimal product id, e.g. \"1003\"");
+    }
+    return static_cast<uint16_t>(value);
 }
 
 Json IdentityOf(const devsim::SimDevice& device) {

@@ -188,7 +188,9 @@ TEST_F(AutomationTest, BadRequestsGetAClearError) {
         {R"({"op":"menu","item":"lan_en"})", "no open menu has an item named"},
         {R"({"op":"tray","message":"wiggle"})", "unknown tray message"},
         {R"({"op":"plug","device":"toaster"})", "unknown device \"toaster\""},
-        {R"({"op":"plug","device":"mouse","product":"beef"})", "product"},
+        {R"({"op":"plug","device":"mouse","product":"beef"})", "product id not of this device"},
+        {R"({"op":"plug","device":"mouse","product":"10x3"})", "hexadecimal product id"},
+        {R"({"op":"plug","device":"mouse","product":true})", "\"product\" must be a whole number"},
         {R"({"op":"memory","device":"mouse","area":"params","offset":400})", "\"offset\""},
         {R"({"op":"memory","device":"mouse","area":"rom"})", "unknown memory area"},
         {R"({"op":"fault","device":"mouse","kind":"fire"})", "unknown fault kind"},
@@ -242,7 +244,7 @@ TEST_F(AutomationTest, WaitsKeepTheLoopServingUntilTheConditionHolds) {
 
 TEST_F(AutomationTest, SimulatorRequestsReachTheDevices) {
     devsim::SimDevice& mouse = simulator_.mouse();
-    const Json plugged = Call(R"({"op":"plug","device":"mouse"})");
+    const Json plugged = Call(R"({"op":"plug","device":"mouse","product":4099})");
     ASSERT_TRUE(Ok(plugged)) << plugged.Write();
     EXPECT_TRUE(mouse.plugged());
     EXPECT_EQ(plugged.Find("product")->AsInt(), mouse.identity().productId);
