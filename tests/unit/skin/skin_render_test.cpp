@@ -36,7 +36,7 @@ protected:
         cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
         EXPECT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
         EXPECT_EQ(cairo_image_surface_get_width(image),
-                  window.GetPaintManager().GetClientSize().cx);
+                  window.GetPaintManager().ScaleByDPI(window.GetPaintManager().GetClientSize().cx));
         cairo_surface_destroy(image);
         std::printf("rendered %s\n", path.c_str());
     }
@@ -98,6 +98,20 @@ TEST_P(SkinRenderTest, MainWindowOnEveryTabAndPage) {
     }
     Select(window, names::device_tabs::kPadTab);
     Render(window, "main_mousepad");
+}
+
+// Texts and pictures stay legible on a 150 % display.
+TEST_P(SkinRenderTest, MainWindowAtOneAndAHalfTimesScale) {
+    ShippedSkin skin(GetParam());
+    SkinWindow window(std::string(names::skin::kMainResource));
+    ASSERT_TRUE(window.Create(toolkit::HWND(), "KAVRIN ZR417", 0, 0));
+    window.SetDPI(144);
+    Select(window, names::device_tabs::kMouseTab);
+    Select(window, names::device_tabs::kMouseLightPage);
+    Render(window, "main_mouse_lighting_150");
+    Select(window, names::device_tabs::kKeyboardTab);
+    Select(window, names::device_tabs::kKeyboardKeyPage);
+    Render(window, "main_keyboard_keys_150");
 }
 
 TEST_P(SkinRenderTest, EverySecondaryWindow) {
