@@ -237,6 +237,9 @@ void CListUI::RemoveAll() {
 void CListUI::SetAttribute(std::string_view name, std::string_view value) {
     if (name == "menu") {
         SetContextMenuUsed(ParseBool(value));
+    } else if (name == "selectedid") {
+        initialSel_ = ParseInt(value);
+        SelectItem(initialSel_, false, false);
     } else if (name == "itemfont") {
         info_.font = ParseInt(value);
     } else if (name == "itemtextcolor") {
@@ -259,6 +262,12 @@ void CListUI::SetAttribute(std::string_view name, std::string_view value) {
         info_.textPadding = ParseRect(value);
     } else {
         CVerticalLayoutUI::SetAttribute(name, value);
+    }
+}
+
+void CListUI::DoInit() {
+    if (curSel_ < 0 && initialSel_ >= 0) {
+        SelectItem(initialSel_, false, false);
     }
 }
 

@@ -100,6 +100,7 @@ public:
     bool Remove(CControlUI* control) override;
     void RemoveAll() override;
     void SetAttribute(std::string_view name, std::string_view value) override;
+    void DoInit() override;
     void DoEvent(TEventUI& event) override;
 
 protected:
@@ -109,6 +110,8 @@ protected:
 
 private:
     int curSel_ = -1;
+    // Row a skin selects at first ("selectedid"); rows are built after the list's attributes.
+    int initialSel_ = -1;
     int scrollY_ = 0;
     int contentHeight_ = 0;
     bool contextMenu_ = false;

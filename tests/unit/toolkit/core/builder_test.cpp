@@ -99,7 +99,7 @@ TEST(DialogBuilder, SymbolicNamesIncludesAndListRows) {
     std::filesystem::create_directories(skin.Path() + "/sub");
     skin.Write("sub/main.xml",
                R"(<VerticalLayout name="root"><Include source="rows.xml"/></VerticalLayout>)");
-    skin.Write("rows.xml", R"(<List name="list" menu="true">
+    skin.Write("rows.xml", R"(<List name="list" menu="true" selectedid="1">
           <ListTextElement name="r0" text="a" text1="b" userdata="x"/>
           <ListContainerElement name="r1" height="30"><Label name="cell"/></ListContainerElement>
         </List>)");
@@ -116,6 +116,8 @@ TEST(DialogBuilder, SymbolicNamesIncludesAndListRows) {
     EXPECT_EQ(row->GetText(1), "b");
     EXPECT_EQ(row->GetUserData(), "x");
     EXPECT_EQ(list->GetElementAt(1)->GetFixedHeight(), 30);
+    EXPECT_EQ(list->GetCurSel(), 1);
+    EXPECT_TRUE(list->GetElementAt(1)->IsSelected());
 }
 
 TEST(DialogBuilder, UnbuildableSkinsGiveNullWithAReason) {
