@@ -13,11 +13,41 @@
 #include "toolkit/core/container.h"
 #include "toolkit/core/headless_host.h"
 #include "toolkit/core/label.h"
+#include "toolkit/core/list.h"
 
 namespace skin_test {
 namespace {
 
 namespace names = app::controls;
+
+// Rows as the macro manager builds them, so the render shows the row styles at work.
+void AddManagerRows(SkinWindow& window) {
+    auto* list =
+        dynamic_cast<toolkit::CListUI*>(window.FindControl(names::macro_manager::kActionList));
+    ASSERT_NE(list, nullptr);
+    auto row = [list](std::string_view element, std::string_view first, std::string_view second,
+                      const std::string& text) {
+        auto item = std::make_unique<toolkit::CListContainerElementUI>();
+        item->SetName(std::string(element));
+        item->SetAttribute("height", "20");
+        auto icon = std::make_unique<toolkit::CLabelUI>();
+        icon->SetAttribute("style", first);
+        auto label = std::make_unique<toolkit::CLabelUI>();
+        label->SetAttribute("style", second);
+        label->SetText(text);
+        item->Add(std::move(icon));
+        item->Add(std::move(label));
+        list->Add(std::move(item));
+    };
+    namespace styles = names::styles;
+    row(names::macro_manager::kActionRow, styles::kManagerDown, styles::kManagerKey, "A");
+    row(names::macro_manager::kDelayRow, styles::kManagerDelayIcon, styles::kManagerDelayTime,
+        "50");
+    row(names::macro_manager::kActionRow, styles::kManagerUp, styles::kManagerKey, "A");
+    row(names::macro_manager::kDelayRow, styles::kManagerDelayIcon, styles::kManagerDelayTime,
+        "50");
+    row(names::macro_manager::kActionRow, styles::kManagerDown, styles::kManagerMouse, "MS-L");
+}
 
 class SkinRenderTest : public ::testing::TestWithParam<const char*> {
 protected:
@@ -129,6 +159,9 @@ TEST_P(SkinRenderTest, EverySecondaryWindow) {
     for (const auto& [file, name] : windows) {
         SkinWindow window{std::string(file)};
         ASSERT_TRUE(window.Create(toolkit::HWND(), name, 0, 0)) << file;
+        if (file == names::skin::kMacroManager) {
+            AddManagerRows(window);
+        }
         Render(window, name);
     }
     // The tray menu has no window settings of its own: render it at the menu's width.
