@@ -182,6 +182,14 @@ def case_click(s):
     bg = s.pixel(path, s.ready["window"][0] + 10, s.ready["window"][1] + 250)
     if bg != 0x2B2B33:
         raise Failure("window background pixel is %06X, expected 2B2B33" % bg)
+    # The close button ends the program cleanly (and lets the sanitizers check its exit).
+    s.click("closebtn")
+    try:
+        code = s.demo.proc.wait(TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise Failure("the demo did not end after its close button")
+    if code != 0:
+        raise Failure("the demo ended with code %d" % code)
 
 
 def case_slider(s):
