@@ -181,10 +181,7 @@ void SdlHost::AddWindow(HWND hwnd, CPaintManagerUI* manager, HWND owner, const s
 
 void SdlHost::RemoveWindow(HWND hwnd) {
     state_.RemoveWindow(hwnd);
-    if (drag_ && drag_->hwnd == hwnd) {
-        SDL_CaptureMouse(SDL_FALSE);
-        drag_.reset();
-    }
+    EndDrag(hwnd);
     if (active_ == hwnd) {
         active_ = HWND();
     }
@@ -242,9 +239,8 @@ void SdlHost::ShowWindow(HWND hwnd, int command) {
     }
     bool wasMinimized = state_.IsIconic(hwnd);
     state_.ShowWindow(hwnd, command);
-    if (command == SW_HIDE && drag_ && drag_->hwnd == hwnd) {
-        SDL_CaptureMouse(SDL_FALSE);
-        drag_.reset();
+    if (command == SW_HIDE) {
+        EndDrag(hwnd);
     }
     if (state_.IsWindowVisible(hwnd) && !Realize(*window)) {
         return;
@@ -404,6 +400,10 @@ void SdlHost::HandleEvent(const SDL_Event& event) {
         handler(event);
         return;
     }
+    if (event.type == SDL_MOUSEBUTTONUP && event.button.button == SDL_BUTTON_LEFT && drag_) {
+        EndDrag(drag_->hwnd);  // wherever the button comes up, the drag is over
+        return;
+    }
     if (event.type == SDL_MOUSEMOTION && drag_) {
         if (Window* dragged = Find(drag_->hwnd)) {
             OnMouseMotion(*dragged, event.motion);
@@ -492,6 +492,13 @@ void SdlHost::OnWindowEvent(Window& window, const SDL_WindowEvent& event) {
     }
 }
 
+void SdlHost::EndDrag(HWND hwnd) {
+    if (drag_ && drag_->hwnd == hwnd) {
+        SDL_CaptureMouse(SDL_FALSE);
+        drag_.reset();
+    }
+}
+
 bool SdlHost::InCaption(Window& window, Point point) const {
     CPaintManagerUI* manager = window.native->GetManager();
     if (manager == nullptr || state_.IsZoomed(window.hwnd)) {
@@ -539,9 +546,6 @@ void SdlHost::OnMouseButton(Window& window, const SDL_MouseButtonEvent& event) {
             Point pointer = GetCursorPos();
             drag_ = Drag{hwnd, {pointer.x - rect.left, pointer.y - rect.top}};
             SDL_CaptureMouse(SDL_TRUE);
-        } else if (!down && drag_) {
-            SDL_CaptureMouse(SDL_FALSE);
-            drag_.reset();
         } else {
             m::PostMessage(hwnd, down ? m::WM_LBUTTONDOWN : m::WM_LBUTTONUP, 0, PointParam(point));
         }

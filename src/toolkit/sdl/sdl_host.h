@@ -85,6 +85,8 @@ private:
     void OnKey(const SDL_KeyboardEvent& event);
     void OnText(const char* utf8);
     bool InCaption(Window& window, Point point) const;
+    // Ends a caption drag of that window, if one runs.
+    void EndDrag(HWND hwnd);
     void CloseMenusExcept(HWND keep);
     Window* KeyboardTarget();
     // Runs before every wait: starts or stops text input for the focused control.
