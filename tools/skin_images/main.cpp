@@ -679,8 +679,9 @@ void DrawLightShapes() {
     Save("ulmar/pad_strip_h.png", 48, 8, [&glow](cairo_t* cr) { glow(cr, 48, 8, 4); });
     Save("ulmar/pad_strip_v.png", 8, 48, [&glow](cairo_t* cr) { glow(cr, 8, 48, 4); });
     Save("ulmar/key_light.png", 24, 24, [](cairo_t* cr) {
-        FillRounded(cr, 0, 0, 24, 24, 4, 0x90FFFFFF);
-        StrokeRounded(cr, 0, 0, 24, 24, 4, 2, 0xFFFFFFFF);
+        // A faint wash with a bright rim, so the tinted key keeps its legend readable.
+        FillRounded(cr, 0, 0, 24, 24, 4, 0x48FFFFFF);
+        StrokeRounded(cr, 0, 0, 24, 24, 4, 1.5, 0xFFFFFFFF);
     });
     Save("ulmar/key_set.png", 24, 24, [](cairo_t* cr) {
         cairo_move_to(cr, 14, 0);

@@ -5,6 +5,8 @@
 
 #include <cairo.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
@@ -14,6 +16,7 @@
 #include "toolkit/core/headless_host.h"
 #include "toolkit/core/label.h"
 #include "toolkit/core/list.h"
+#include "ui/controls/device_key_button.h"
 
 namespace skin_test {
 namespace {
@@ -47,6 +50,41 @@ void AddManagerRows(SkinWindow& window) {
     row(names::macro_manager::kDelayRow, styles::kManagerDelayIcon, styles::kManagerDelayTime,
         "50");
     row(names::macro_manager::kActionRow, styles::kManagerDown, styles::kManagerMouse, "MS-L");
+}
+
+// Packed green << 16 | blue << 8 | red of a hue step, as the previews write it.
+uint32_t RainbowPacked(int step, int steps) {
+    double hue = 6.0 * step / steps;
+    auto channel = [hue](double offset) {
+        double x = std::fmod(hue + offset, 6.0);
+        double v = x < 1 ? x : x < 3 ? 1 : x < 4 ? 4 - x : 0;
+        return static_cast<uint32_t>(v * 255);
+    };
+    uint32_t red = channel(2), green = channel(0), blue = channel(4);
+    return green << 16 | blue << 8 | red;
+}
+
+void LightPreviews(SkinWindow& window) {
+    auto light = [&window](const names::NameRange& range) {
+        for (int i = range.first; i <= range.last; ++i) {
+            if (toolkit::CControlUI* zone = window.FindControl(names::NumberedName(range, i))) {
+                zone->SetIsChangerColor(true);
+                zone->SetChangerColor(RainbowPacked(i, range.last + 1));
+                zone->SetChangerAlpha(255);
+            }
+        }
+    };
+    light(names::preview::kMouseZones);
+    light(names::preview::kPadZones);
+    for (int i = 0; i <= names::preview::kKeyboardKeys.last; ++i) {
+        auto* key = dynamic_cast<ui::CDeviceKeyButtonUI*>(
+            window.FindControl(names::preview::KeyboardKey(i)));
+        ASSERT_NE(key, nullptr);
+        key->SetLightShown(1);
+        key->SetLightColour(RainbowPacked(i % 21, 21));
+        key->SetLightAlpha(160);
+        key->SetKeySetHidden(i % 17 == 3 ? 0 : 1);
+    }
 }
 
 class SkinRenderTest : public ::testing::TestWithParam<const char*> {
@@ -115,6 +153,18 @@ TEST_P(SkinRenderTest, MainWindowOnEveryTabAndPage) {
     window.FindControl(names::mouse_profiles::kPanel)->SetVisible(true);
     Render(window, "main_mouse_profiles");
     window.FindControl(names::mouse_profiles::kPanel)->SetVisible(false);
+
+    // The previews light the zones and keys: a rainbow across them, as the lighting threads would.
+    LightPreviews(window);
+    Select(window, names::mouse_buttons::kSideView);
+    auto* views =
+        dynamic_cast<toolkit::CTabLayoutUI*>(window.FindControl(names::mouse_buttons::kViewTabs));
+    ASSERT_NE(views, nullptr);
+    views->SelectItem(1);
+    Render(window, "main_mouse_side");
+    views->SelectItem(0);
+    Select(window, names::mouse_buttons::kFrontView);
+    Render(window, "main_mouse_lit");
 
     Select(window, names::device_tabs::kKeyboardTab);
     const std::pair<std::string_view, const char*> keyboardPages[] = {
