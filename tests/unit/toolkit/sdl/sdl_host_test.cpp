@@ -27,6 +27,8 @@ constexpr const char* kSkin = R"(<Window size="200,120" caption="0,0,0,20">
     <Button name="button" float="true" pos="100,30,190,50"/>
     <Edit name="edit2" float="true" pos="10,60,90,80"/>
     <Edit name="secret" float="true" pos="100,60,190,80" password="true"/>
+    <List name="list" float="true" pos="10,90,190,118">
+      <ListLabelElement name="r0" text="a"/><ListLabelElement name="r1" text="b"/></List>
   </VerticalLayout></Window>)";
 
 constexpr const char* kMenu = R"(<Menu width="100">
@@ -73,13 +75,13 @@ protected:
         host_->HandleEvent(event);
         Pump();
     }
-    void Click(Point at, Uint8 button = SDL_BUTTON_LEFT) {
+    void Click(Point at, Uint8 button = SDL_BUTTON_LEFT, Uint8 clicks = 1) {
         for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
             SDL_Event event{};
             event.button.type = type;
             event.button.windowID = WindowId();
             event.button.button = button;
-            event.button.clicks = 1;
+            event.button.clicks = clicks;
             event.button.x = at.x;
             event.button.y = at.y;
             Inject(event);
@@ -169,6 +171,10 @@ TEST_F(SdlHostTest, MouseInputBecomesNotifications) {
     Click({30, 40}, SDL_BUTTON_RIGHT);
     EXPECT_TRUE(std::any_of(messages_.begin(), messages_.end(),
                             [](const Message& msg) { return msg.message == m::WM_RBUTTONUP; }));
+    // The second press of a double click is a double click, as on the desktop.
+    Click({50, 95});
+    Click({50, 95}, SDL_BUTTON_LEFT, 2);
+    EXPECT_TRUE(Received("itemactivate:r0"));
 }
 
 TEST_F(SdlHostTest, KeyHooksSeeEveryKeyFirstAndMaySwallowIt) {
@@ -196,13 +202,14 @@ TEST_F(SdlHostTest, KeyHooksSeeEveryKeyFirstAndMaySwallowIt) {
 TEST_F(SdlHostTest, TabMovesTheFocusThroughTheControlsInOrder) {
     CPaintManagerUI& pm = window_->GetPaintManager();
     std::vector<std::string> order;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         Key(SDL_SCANCODE_TAB);
         order.push_back(pm.GetFocus() != nullptr ? pm.GetFocus()->GetName() : "");
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"edit1", "button", "edit2", "secret", "edit1"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"edit1", "button", "edit2", "secret", "list", "edit1"}));
     Key(SDL_SCANCODE_TAB, KMOD_LSHIFT);
-    EXPECT_EQ(pm.GetFocus()->GetName(), "secret");
+    EXPECT_EQ(pm.GetFocus()->GetName(), "list");
 }
 
 TEST_F(SdlHostTest, TextInputAndClipboardInEdits) {
