@@ -570,10 +570,10 @@ void MousePartPath(cairo_t* cr, int part) {
             RoundedRect(cr, 63, 26, 14, 34, 7);
             break;
         case 4:
-            RoundedRect(cr, 8, 104, 8, 26, 3);
+            RoundedRect(cr, 17, 104, 7, 26, 3);
             break;
         case 5:
-            RoundedRect(cr, 8, 134, 8, 26, 3);
+            RoundedRect(cr, 17, 134, 7, 26, 3);
             break;
         case 6:
             RoundedRect(cr, 64, 66, 12, 10, 3);
