@@ -165,6 +165,10 @@ TEST_P(SkinRenderTest, MainWindowOnEveryTabAndPage) {
     views->SelectItem(0);
     Select(window, names::mouse_buttons::kFrontView);
     Render(window, "main_mouse_lit");
+    // Pointing at the middle button's label: its picture part and frame show the hover images.
+    window.FindControl(names::mouse_buttons::Picture(3))->SetBkImage("file='ulmar/btn_3_0.png'");
+    window.FindControl(names::mouse_buttons::Frame(3))->SetBkImage("file='ulmar/F-3-over.png'");
+    Render(window, "main_mouse_hover");
 
     Select(window, names::device_tabs::kKeyboardTab);
     const std::pair<std::string_view, const char*> keyboardPages[] = {
