@@ -1,5 +1,6 @@
 #include "app/background_threads.h"
 
+#include "app/device_hub.h"
 #include "platform/sys/clock.h"
 
 namespace app {
@@ -10,7 +11,7 @@ std::span<const ThreadSpec> ProgramThreads() {
     // Slots in start order: 0 keyboard, 1 mouse and 2 mousepad presence monitors (a 20 ms pause
     // after the keyboard's), 3 mouse and 4 keyboard sync threads, 5-8 lighting previews, 9-13
     // process watchers. Each subsystem adds its entries here as it is built.
-    static const std::vector<ThreadSpec> table;
+    static const std::vector<ThreadSpec> table(DeviceThreads().begin(), DeviceThreads().end());
     return table;
 }
 

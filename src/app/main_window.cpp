@@ -76,6 +76,7 @@ void CMainWnd::InitWindow() {
     PrepareZones(padZones_);
 
     SetMainWindowHandle(GetHWND());
+    devices_.Attach();
 
     for (std::string_view name : kPalettes) {
         if (auto* palette = dynamic_cast<toolkit::CColorPaletteUI*>(FindControl(name))) {

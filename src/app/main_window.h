@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/background_threads.h"
+#include "app/device_hub.h"
 #include "device/device_link.h"
 #include "toolkit/core/menu_cmd.h"
 #include "toolkit/core/tray_icon.h"
@@ -82,6 +83,7 @@ public:
     device::DeviceLink& MouseLink() { return mouse_; }
     device::DeviceLink& PadLink() { return pad_; }
     device::DeviceLink& SecondMouseLink() { return secondMouse_; }
+    DeviceMirror& Devices() { return devices_.Devices(); }
     toolkit::CTrayIcon* GetTrayIcon() const { return trayIcon_.get(); }
     std::optional<StopOutcome> GetLastStopOutcome() const { return lastStop_; }
 
@@ -145,6 +147,7 @@ private:
     device::DeviceLink mouse_;
     device::DeviceLink pad_;
     device::DeviceLink secondMouse_;
+    DeviceHub devices_{*this, {keyboard_, mouse_, pad_, secondMouse_}};
     int helpFlag_ = 1;
     bool keyboardStartReadDone_ = false;
     bool padStartReadDone_ = false;

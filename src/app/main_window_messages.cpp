@@ -54,6 +54,7 @@ toolkit::LRESULT CMainWnd::HandleCustomMessage(toolkit::UINT message, toolkit::W
         OnActivationRequest();
         return 0;
     }
+    devices_.OnMessage(message);
     for (const HookMessage& hook : kHookMessages) {
         if (message == hook.message) {
             platform::sys::OutputDebugString(hook.name);
@@ -138,6 +139,8 @@ void CMainWnd::OnTimer(toolkit::WPARAM id) {
         default:
             break;
     }
+    // After the one-shot timers above are stopped, so a slow read cannot see them again.
+    devices_.OnTimer(id);
 }
 
 void CMainWnd::Repaint() {

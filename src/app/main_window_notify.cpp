@@ -57,6 +57,8 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
         RouteClick(*msg.sender);
     } else if (msg.sender != nullptr && msg.type == toolkit::notify::kSetFocus) {
         RouteFocus(*msg.sender);
+    } else if (msg.sender != nullptr && msg.type == toolkit::notify::kItemSelect) {
+        devices_.OnItemSelect(*msg.sender);
     }
     WindowImplBase::Notify(msg);
 }

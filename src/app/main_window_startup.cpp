@@ -31,6 +31,7 @@ constexpr StartTimer kStartTimers[] = {{timer::kWriteOut, 100},
 
 void CMainWnd::OnWindowInit() {
     ApplyStoredBackground();
+    devices_.InitProfileLists();
     AssignLinkIdentities();
     platform::sys::Sleep(kPauseBeforeRegistryMs);
     SyncLanguageFromRegistry();
