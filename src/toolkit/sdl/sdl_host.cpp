@@ -124,6 +124,7 @@ std::shared_ptr<SdlHost> SdlHost::Create() {
 SdlHost::SdlHost(SDL_Window* anchor, double scale)
     : anchor_(anchor),
       scale_(scale),
+      windowManager_(HasWindowManager(anchor)),
       state_(UsableBounds(scale)),
       uiThread_(std::this_thread::get_id()) {}
 
@@ -223,8 +224,10 @@ void SdlHost::SyncNative(Window& window) {
     }
     window.native->Move(state_.GetWindowRect(window.hwnd));
     bool shown = (SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN) != 0;
-    if (state_.IsWindowVisible(window.hwnd) != shown) {
-        if (shown) {
+    bool wanted =
+        state_.IsWindowVisible(window.hwnd) && (windowManager_ || !state_.IsIconic(window.hwnd));
+    if (wanted != shown) {
+        if (!wanted) {
             SDL_HideWindow(sdl);
         } else {
             SDL_ShowWindow(sdl);
@@ -251,9 +254,9 @@ void SdlHost::ShowWindow(HWND hwnd, int command) {
     if (sdl == nullptr) {
         return;
     }
-    if (state_.IsIconic(hwnd) && !wasMinimized) {
+    if (windowManager_ && state_.IsIconic(hwnd) && !wasMinimized) {
         SDL_MinimizeWindow(sdl);
-    } else if (!state_.IsIconic(hwnd) && wasMinimized) {
+    } else if (windowManager_ && !state_.IsIconic(hwnd) && wasMinimized) {
         SDL_RestoreWindow(sdl);
     }
     if (state_.IsWindowVisible(hwnd) && !state_.IsIconic(hwnd)) {

@@ -95,6 +95,8 @@ private:
 
     SDL_Window* anchor_;
     double scale_;
+    // Without a window manager nobody iconifies windows: minimised ones are unmapped instead.
+    bool windowManager_;
     // Geometry and window states are kept exactly as without a display; the native windows
     // follow it.
     CHeadlessHost state_;

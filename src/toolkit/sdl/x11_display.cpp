@@ -1,6 +1,7 @@
 #include "toolkit/sdl/x11_display.h"
 
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 
 namespace toolkit::sdl {
 
@@ -31,6 +32,28 @@ std::optional<SDL_Point> QueryX11Pointer(SDL_Window* anyWindow) {
         return std::nullopt;
     }
     return SDL_Point{rootX, rootY};
+}
+
+bool HasWindowManager(SDL_Window* anyWindow) {
+    X11Handles x11 = X11Of(anyWindow);
+    if (x11.display == nullptr) {
+        return false;
+    }
+    Atom check = XInternAtom(x11.display, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) {
+        return false;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    int status = XGetWindowProperty(x11.display, DefaultRootWindow(x11.display), check, 0, 1, False,
+                                    XA_WINDOW, &type, &format, &count, &remaining, &data);
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return status == Success && type == XA_WINDOW && count == 1;
 }
 
 }  // namespace toolkit::sdl

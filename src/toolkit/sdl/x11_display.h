@@ -19,4 +19,8 @@ X11Handles X11Of(SDL_Window* window);
 // behind synthetic input); nullopt when the display is not X11.
 std::optional<SDL_Point> QueryX11Pointer(SDL_Window* anyWindow);
 
+// Whether a window manager runs (one that follows the EWMH announces itself on the root
+// window). False on other video drivers.
+bool HasWindowManager(SDL_Window* anyWindow);
+
 }  // namespace toolkit::sdl

@@ -143,6 +143,14 @@ TEST_F(SdlHostTest, NativeWindowFollowsGeometryAndVisibility) {
     SDL_GetWindowSize(sdl, &w, &h);
     EXPECT_EQ((std::vector<int>{x, y, w, h}), (std::vector<int>{70, 80, 220, 130}));
 
+    // No window manager here: a minimised window is taken off the screen, and comes back.
+    window_->ShowWindow(SW_MINIMIZE);
+    EXPECT_TRUE(host_->IsIconic(window_->GetHWND()));
+    EXPECT_EQ(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN, 0u);
+    window_->ShowWindow(SW_RESTORE);
+    EXPECT_FALSE(host_->IsIconic(window_->GetHWND()));
+    EXPECT_NE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN, 0u);
+
     window_->ShowWindow(false);
     EXPECT_EQ(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN, 0u);
     EXPECT_FALSE(host_->IsWindowVisible(window_->GetHWND()));
