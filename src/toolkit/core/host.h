@@ -43,6 +43,9 @@ public:
     virtual bool IsTopMost(HWND hwnd) const = 0;
     // The window asked for repainting its invalid area.
     virtual void Paint(HWND hwnd) = 0;
+    // A modal loop starts or ends for the window: while it runs, a host with real input keeps
+    // the user's input from the process's other windows, as the desktop does for dialogs.
+    virtual void SetModal(HWND /*hwnd*/, bool /*modal*/) {}
 
     // Work area of the screen and the pointer position, in screen coordinates.
     virtual Rect GetWorkArea() const = 0;

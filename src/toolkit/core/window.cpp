@@ -85,8 +85,10 @@ UINT CWindowWnd::ShowModal() {
     auto result = std::make_shared<UINT>(0);
     modalResult_ = result;
     HWND hwnd = hwnd_;
+    GetWindowHost().SetModal(hwnd, true);
     ShowWindow(true);
     m::ModalOutcome outcome = m::RunModalLoop(hwnd);
+    GetWindowHost().SetModal(hwnd, false);
     // `this` may be gone (self-owned windows): only locals from here on.
     return outcome.end == m::ModalEnd::kEnded ? static_cast<UINT>(outcome.result) : *result;
 }

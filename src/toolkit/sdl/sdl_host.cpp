@@ -182,6 +182,7 @@ void SdlHost::AddWindow(HWND hwnd, CPaintManagerUI* manager, HWND owner, const s
 
 void SdlHost::RemoveWindow(HWND hwnd) {
     state_.RemoveWindow(hwnd);
+    std::erase(modal_, hwnd);
     EndDrag(hwnd);
     if (active_ == hwnd) {
         active_ = HWND();
@@ -335,6 +336,18 @@ void SdlHost::Paint(HWND hwnd) {
     window->native->Paint(images_, caret);
 }
 
+void SdlHost::SetModal(HWND hwnd, bool modal) {
+    std::erase(modal_, hwnd);
+    if (modal) {
+        modal_.push_back(hwnd);
+    }
+}
+
+bool SdlHost::AcceptsInput(const Window& window) const {
+    return modal_.empty() || window.hwnd == modal_.back() ||
+           window.native->GetKind() == WindowKind::kMenu;
+}
+
 Rect SdlHost::GetWorkArea() const {
     return state_.GetWorkArea();
 }
@@ -415,6 +428,15 @@ void SdlHost::HandleEvent(const SDL_Event& event) {
     }
     Window* window = FindBySdlId(windowId);
     if (window == nullptr) {
+        return;
+    }
+    if (event.type != SDL_WINDOWEVENT && !AcceptsInput(*window)) {
+        // The dialog that holds the input comes forward instead.
+        if (event.type == SDL_MOUSEBUTTONDOWN) {
+            if (Window* modal = Find(modal_.back())) {
+                Activate(*modal);
+            }
+        }
         return;
     }
     switch (event.type) {
@@ -576,7 +598,11 @@ SdlHost::Window* SdlHost::KeyboardTarget() {
             return &window;
         }
     }
-    return Find(active_);
+    Window* active = Find(active_);
+    if (active != nullptr && !AcceptsInput(*active)) {
+        return Find(modal_.back());
+    }
+    return active;
 }
 
 void SdlHost::OnKey(const SDL_KeyboardEvent& event) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "toolkit/core/headless_host.h"
 #include "toolkit/core/host.h"
@@ -43,6 +44,7 @@ public:
     void SetTopMost(HWND hwnd, bool topMost) override;
     bool IsTopMost(HWND hwnd) const override;
     void Paint(HWND hwnd) override;
+    void SetModal(HWND hwnd, bool modal) override;
     Rect GetWorkArea() const override;
     Point GetCursorPos() const override;
     std::unique_ptr<CTrayIcon> CreateTrayIcon() override;
@@ -89,6 +91,8 @@ private:
     void EndDrag(HWND hwnd);
     void CloseMenusExcept(HWND keep);
     Window* KeyboardTarget();
+    // False while a modal loop runs for another window (menus always take input).
+    bool AcceptsInput(const Window& window) const;
     // Runs before every wait: starts or stops text input for the focused control.
     void SyncTextInput();
     Point ToLogical(int x, int y) const;
@@ -107,6 +111,7 @@ private:
     std::map<Uint32, std::function<void(const SDL_Event&)>> foreign_;
     HWND active_;
     std::optional<Drag> drag_;
+    std::vector<HWND> modal_;  // innermost last
     bool textInputOn_ = true;  // SDL starts with text input on
     SDL_Rect textInputRect_{};
     render::ImageCache images_;

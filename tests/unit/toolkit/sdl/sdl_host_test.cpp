@@ -8,6 +8,7 @@
 #include "platform/input/keyboard_hook.h"
 #include "platform/msg/message_loop.h"
 #include "platform/msg/messages.h"
+#include "platform/msg/post.h"
 #include "skin_fixture.h"
 #include "toolkit/core/edit.h"
 #include "toolkit/core/menu_wnd.h"
@@ -183,6 +184,24 @@ TEST_F(SdlHostTest, MouseInputBecomesNotifications) {
     Click({50, 95});
     Click({50, 95}, SDL_BUTTON_LEFT, 2);
     EXPECT_TRUE(Received("itemactivate:r0"));
+}
+
+TEST_F(SdlHostTest, AModalDialogHoldsTheInputOfItsOwner) {
+    skin_.Write("dlg.xml", R"(<Window size="80,40"><VerticalLayout name="root">
+        <Button name="ok"/></VerticalLayout></Window>)");
+    TestWindow dialog("dlg.xml");
+    ASSERT_TRUE(dialog.Create(window_->GetHWND(), "dialog", 0, 0, 300, 300));
+    m::PostTask(dialog.GetHWND(), [&] {
+        Click({145, 40});  // the owner's button, while the dialog runs
+        Type("x");
+        dialog.Close(5);
+    });
+    EXPECT_EQ(dialog.ShowModal(), 5u);
+    EXPECT_FALSE(Received("click:button"));
+    EXPECT_EQ(EditText("edit1"), "");
+
+    Click({145, 40});
+    EXPECT_TRUE(Received("click:button")) << "the owner takes input again";
 }
 
 TEST_F(SdlHostTest, KeyHooksSeeEveryKeyFirstAndMaySwallowIt) {
