@@ -21,6 +21,8 @@ import sys
 import time
 
 DEFAULT_TIMEOUT = 30.0
+# key=value members whose value is always sent as text.
+TEXT_MEMBERS = {"product", "text", "name", "item", "path"}
 
 
 class AutomationError(Exception):
@@ -153,7 +155,8 @@ def build_request(args):
         key, sep, value = pair.partition("=")
         if not sep:
             raise SystemExit(f"expected key=value, got {pair!r}")
-        request[key] = parse_value(value)
+        # Product ids are written in hexadecimal ("1003"); as JSON they would read as decimal.
+        request[key] = value if key in TEXT_MEMBERS else parse_value(value)
     if args.window is not None:
         request["window"] = parse_value(args.window)
     if args.timeout is not None:
@@ -164,7 +167,8 @@ def build_request(args):
 def main(argv=None):
     parser = argparse.ArgumentParser(
         description="Send one request to the program's automation channel and print the reply.",
-        epilog="Further members as key=value (values read as JSON when they can be), e.g. "
+        epilog="Further members as key=value (values read as JSON when they can be; product, "
+               "text, name, item and path stay text), e.g. "
                "'select lst 2 event=false' or 'fault mouse kind=status status=255 command=5'.")
     parser.add_argument("--socket", required=True, help="path given to --automation")
     parser.add_argument("--window", help="window name or handle (default: the main window)")
