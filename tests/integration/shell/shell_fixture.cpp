@@ -24,6 +24,7 @@ constexpr m::UINT_PTR kWakeTimer = 9999;
 ShellTest::ShellTest()
     : documentsEnv_(platform::fs::kDocumentsDirVariable, documents_.path()),
       configEnv_(platform::fs::kConfigDirVariable, config_.path()),
+      programEnv_(platform::fs::kProgramDirVariable, KAVRIN_PROGRAM_FILES_DIR),
       host_(std::make_shared<toolkit::CHeadlessHost>()) {
     platform::hid::SetBackend(simulator_.backend());
     platform::hid::SetRealNodeOpenHook(

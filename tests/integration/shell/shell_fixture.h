@@ -14,8 +14,8 @@
 namespace app::testing {
 
 // The program's surroundings for one test, in this process: a temporary data and configuration
-// folder, the simulated devices (a real device node is never opened), the headless host and the
-// fixture skin with the custom controls registered.
+// folder, the build's default profile files, the simulated devices (a real device node is never
+// opened), the headless host and the fixture skin with the custom controls registered.
 class ShellTest : public ::testing::Test {
 protected:
     ShellTest();
@@ -37,6 +37,8 @@ protected:
     kavrin_testing::TempFolder config_;
     kavrin_testing::ScopedEnv documentsEnv_;
     kavrin_testing::ScopedEnv configEnv_;
+    // The default profile files the build lays out beside the executable.
+    kavrin_testing::ScopedEnv programEnv_;
     devsim::Simulator simulator_;
     std::shared_ptr<toolkit::CHeadlessHost> host_;
     std::unique_ptr<CMainWnd> window_;
