@@ -4,6 +4,7 @@
 
 #include "app/language_ids.h"
 #include "platform/msg/timer.h"
+#include "platform/msg/window.h"
 #include "ui/windows/msg_wnd.h"
 
 namespace app {
@@ -29,7 +30,13 @@ toolkit::UINT RunMessageWindow(toolkit::HWND owner, std::string_view text, bool 
         }
     }
     beforeModal(*window);
-    return window->ShowModal();
+    const toolkit::HWND hwnd = window->GetHWND();
+    const toolkit::UINT result = window->ShowModal();
+    // The loop also ends when the program quits under the box: the box goes with it.
+    if (platform::msg::IsWindow(hwnd)) {
+        platform::msg::DestroyWindow(hwnd);
+    }
+    return result;
 }
 
 bool noDeviceBoxOpen = false;  // UI thread only

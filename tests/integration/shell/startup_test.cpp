@@ -153,7 +153,7 @@ TEST_F(StartupTest, SecondStartActivatesTheRunningInstanceAndCreatesNoWindow) {
 
     // Stopped from outside, it ends through its normal stop path.
     first.Terminate();
-    EXPECT_EQ(first.Wait(15000), 0);
+    EXPECT_EQ(first.Wait(15000), 0) << first.Diagnostics();
     EXPECT_NE(first.Diagnostics().find("退出测试"), std::string::npos);
 }
 
