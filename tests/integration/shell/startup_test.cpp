@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -104,25 +103,14 @@ private:
     pid_t pid_ = -1;
 };
 
-// A program folder with the build's default files and the fixture skin, and private runtime,
+// The build's program folder (executable, default files, the real skin) with private runtime,
 // data and configuration folders.
 class StartupTest : public ::testing::Test {
 protected:
-    StartupTest() {
-        for (const auto& entry : std::filesystem::directory_iterator(KAVRIN_PROGRAM_FILES_DIR)) {
-            if (entry.is_regular_file()) {
-                std::filesystem::create_symlink(entry.path(),
-                                                program_.path() + entry.path().filename().string());
-            }
-        }
-        std::filesystem::create_directory_symlink(KAVRIN_SHELL_SKIN_DIR, program_.path() + "skin");
-    }
-
-    TempFolder program_;
     TempFolder runtime_;
     TempFolder documents_;
     TempFolder config_;
-    ScopedEnv programEnv_{"KAVRIN_PROGRAM_DIR", program_.path()};
+    ScopedEnv programEnv_{"KAVRIN_PROGRAM_DIR", KAVRIN_PROGRAM_FILES_DIR};
     ScopedEnv runtimeEnv_{"XDG_RUNTIME_DIR", runtime_.path()};
     ScopedEnv documentsEnv_{"KAVRIN_DOCUMENTS_DIR", documents_.path()};
     ScopedEnv configEnv_{"KAVRIN_CONFIG_DIR", config_.path()};
