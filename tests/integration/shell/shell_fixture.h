@@ -15,7 +15,9 @@ namespace app::testing {
 
 // The program's surroundings for one test, in this process: a temporary data and configuration
 // folder, the build's default profile files, the simulated devices (a real device node is never
-// opened), the headless host and the fixture skin with the custom controls registered.
+// opened), the headless host, the custom controls and a small fixture skin holding only the
+// controls the shell looks up, so that assertions do not follow the real skin's layout (the
+// process tests run the real skin).
 class ShellTest : public ::testing::Test {
 protected:
     ShellTest();
