@@ -6,6 +6,7 @@
 #include "app/message_box.h"
 #include "platform/fs/profile_string.h"
 #include "platform/fs/registry.h"
+#include "platform/msg/message_loop.h"
 #include "platform/msg/messages.h"
 #include "platform/msg/post.h"
 #include "platform/msg/window.h"
@@ -13,6 +14,7 @@
 #include "shell_fixture.h"
 #include "toolkit/core/container.h"
 #include "toolkit/core/menu_cmd.h"
+#include "toolkit/core/menu_wnd.h"
 #include "toolkit/core/resource_manager.h"
 #include "toolkit/core/test_driver.h"
 #include "toolkit/core/tray_icon.h"
@@ -26,6 +28,7 @@ namespace {
 namespace m = platform::msg;
 
 constexpr toolkit::LPARAM kLeftButtonUp = 514;
+constexpr toolkit::LPARAM kRightButtonUp = 517;
 
 void SendMenuCommand(CMainWnd& window, std::string name) {
     window.SendMessage(toolkit::kMenuCommandMessage, 0,
@@ -81,6 +84,21 @@ TEST_F(MainWindowTest, TrayClickWithoutDeviceShowsTheNoDeviceMessageOnce) {
     EXPECT_EQ(boxesSeen, 1u);
     EXPECT_EQ(text, "No device is connected.");
     EXPECT_FALSE(host_->IsWindowVisible(window.GetHWND()));
+}
+
+TEST_F(MainWindowTest, TrayMenuOpensOnRightClickAndExitEndsTheProgram) {
+    CMainWnd& window = CreateMainWindow();
+    ASSERT_TRUE(RunStartup());
+    auto* tray = dynamic_cast<toolkit::CHeadlessTrayIcon*>(window.GetTrayIcon());
+    ASSERT_NE(tray, nullptr);
+    ASSERT_TRUE(tray->Click(kRightButtonUp));
+    ASSERT_TRUE(RunUntil([] { return toolkit::CMenuWnd::GetOpenMenuCount() == 1; }));
+
+    SendMenuCommand(window, "exit");
+    EXPECT_EQ(m::RunMessageLoop(), 0);
+    EXPECT_FALSE(window.GetHWND());
+    EXPECT_EQ(window.GetLastStopOutcome(), StopOutcome::kAllEnded);
+    EXPECT_FALSE(tray->IsShown());
 }
 
 TEST_F(MainWindowTest, CloseButtonOnlyMinimises) {
