@@ -110,6 +110,23 @@ TEST_F(MainWindowTest, CloseButtonOnlyMinimises) {
     EXPECT_TRUE(m::IsWindow(window.GetHWND()));
 }
 
+TEST_F(MainWindowTest, HelpButtonOpensAndCollapsesTheHelpPanel) {
+    CMainWnd& window = CreateMainWindow();
+    ASSERT_TRUE(RunStartup());
+    window.ShowWindow(true);
+    toolkit::CTestDriver driver(window.GetPaintManager());
+    toolkit::CControlUI* panel = window.FindControl("ques_click");
+    ASSERT_NE(panel, nullptr);
+    const toolkit::Rect open{800, 20, 951, 105};
+    const toolkit::Rect collapsed{800, 20, 800, 20};
+    for (const toolkit::Rect& expected : {open, collapsed, open}) {
+        ASSERT_TRUE(driver.Click("quesbtn"));
+        window.GetPaintManager().UpdateLayout();
+        EXPECT_EQ(panel->GetPos(), expected);
+        EXPECT_TRUE(panel->IsVisible());
+    }
+}
+
 TEST_F(MainWindowTest, ChineseChoiceIsStoredAndTheRegistryWinsAtTheNextStart) {
     CreateMainWindow();
     ASSERT_TRUE(RunStartup());
