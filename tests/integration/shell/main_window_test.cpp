@@ -161,6 +161,33 @@ TEST_F(MainWindowTest, UnknownTimerChangesNothingAndTheRepaintTimerGoesOn) {
     EXPECT_TRUE(RunUntil([&] { return !window.GetPaintManager().GetInvalidRect().IsEmpty(); }));
 }
 
+TEST_F(MainWindowTest, PadZoneMessagesTintOnlyZonesThatExist) {
+    CMainWnd& window = CreateMainWindow();
+    toolkit::CControlUI* zone = window.FindControl("mp_dkey_0");
+    ASSERT_NE(zone, nullptr);
+    window.SendMessage(2563, 0, 0x00FF8040);
+    window.SendMessage(2564, 0, 200);
+    EXPECT_EQ(zone->GetChangerColor(), 0x00FF8040u);
+    EXPECT_EQ(zone->GetChangerAlpha(), 200);
+    // Zone numbers come from outside: one past the 15 zones, or a zone the skin lacks, is ignored.
+    window.SendMessage(2563, 15, 1);
+    window.SendMessage(2564, 1, 1);
+    window.SendMessage(2563, ~toolkit::WPARAM{0}, 1);
+    EXPECT_EQ(zone->GetChangerColor(), 0x00FF8040u);
+}
+
+TEST_F(MainWindowTest, TextQueryAnswersTheTitleAndHomeIdsPerLanguage) {
+    CMainWnd& window = CreateMainWindow();
+    toolkit::CResourceManager& resources = toolkit::CResourceManager::GetInstance();
+    resources.SetLanguage("en");
+    EXPECT_EQ(window.QueryControlText("TitleText", {}), "Duilib Demo v1.1");
+    EXPECT_EQ(window.QueryControlText("hometext", {}), "{a}Home Page{/a}");
+    resources.SetLanguage("cn_zh");
+    EXPECT_EQ(window.QueryControlText("titletext", {}), "mouse");
+    EXPECT_EQ(window.QueryControlText("HOMETEXT", {}), "{a}演示官网{/a}");
+    EXPECT_EQ(window.QueryControlText("message_text_1", {}), std::nullopt);
+}
+
 TEST_F(MainWindowTest, SkinChangeBroadcastSetsTheRootBackground) {
     CMainWnd& window = CreateMainWindow();
     toolkit::CControlUI* root = window.FindControl("root");
