@@ -70,8 +70,13 @@ void AddEntry(toolkit::CListUI& list, const ListBinding& binding, const std::str
     list.Add(std::move(entry));
 }
 
-// False when the list has no profile and none could be created from the default file.
+// False when the list has no profile and none could be created from the default file. A list
+// the skin lacks is left alone, files included.
 bool FillList(const ProfileListContext& context, const ListBinding& binding) {
+    toolkit::CListUI* list = FindList(context, binding.names.list);
+    if (list == nullptr) {
+        return true;
+    }
     if (profile::ProfileCount(binding.kind, binding.type) == 0) {
         const int created = profile::CreateFirstProfile(binding.kind, binding.type,
                                                         context.devices.keyboard.effectSet);
@@ -81,10 +86,8 @@ bool FillList(const ProfileListContext& context, const ListBinding& binding) {
             return false;
         }
     }
-    if (toolkit::CListUI* list = FindList(context, binding.names.list)) {
-        for (const std::string& name : profile::ProfileNames(binding.kind, binding.type)) {
-            AddEntry(*list, binding, name);
-        }
+    for (const std::string& name : profile::ProfileNames(binding.kind, binding.type)) {
+        AddEntry(*list, binding, name);
     }
     return true;
 }
