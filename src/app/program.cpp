@@ -9,6 +9,8 @@
 #include "app/main_window.h"
 #include "app/process_state.h"
 #include "app/stop_signals.h"
+#include "automation/channel.h"
+#include "automation/window_tracker.h"
 #include "platform/fs/known_folders.h"
 #include "platform/instance/activation.h"
 #include "platform/instance/instance_lock.h"
@@ -18,6 +20,7 @@
 #include "platform/sys/debug_output.h"
 #include "toolkit/core/headless_host.h"
 #include "toolkit/core/resource_manager.h"
+#include "toolkit/sdl/sdl_host.h"
 
 namespace app {
 
@@ -26,6 +29,7 @@ namespace {
 constexpr int kResourceTypeFile = 1;
 constexpr std::string_view kSimulateOption = "--simulate";
 constexpr std::string_view kScreenshotOption = "--screenshot";
+constexpr std::string_view kAutomationOption = "--automation";
 
 // The skin is always read as plain files from "skin/" beside the executable.
 void PrepareSkinResources() {
@@ -52,10 +56,13 @@ void PostToMainWindow(platform::msg::UINT message) {
 }  // namespace
 
 std::string_view UsageText() {
-    return "Usage: kavrin [--simulate[=mouse,keyboard,pad]] [--screenshot FILE] [--help]\n"
+    return "Usage: kavrin [--simulate[=mouse,keyboard,pad]] [--screenshot FILE] [--automation PATH]"
+           " [--help]\n"
            "Configuration utility of the KAVRIN ZR417 devices.\n"
            "  --simulate[=LIST]  use simulated devices (all three without a list)\n"
            "  --screenshot FILE  start, write a PNG picture of the main window, then exit\n"
+           "  --automation PATH  serve the automation channel (docs/automation.md) on a Unix\n"
+           "                     socket at PATH, in a folder only this user can write\n"
            "  --help             show this text\n";
 }
 
@@ -76,6 +83,8 @@ std::optional<ProgramOptions> ParseCommandLine(std::span<const char* const> args
             }
         } else if (arg == kScreenshotOption && i + 1 < args.size()) {
             options.screenshot = args[++i];
+        } else if (arg == kAutomationOption && i + 1 < args.size()) {
+            options.automation = args[++i];
         } else if (arg.starts_with(std::string(kScreenshotOption) + "=")) {
             options.screenshot = std::string(arg.substr(kScreenshotOption.size() + 1));
         } else {
@@ -112,13 +121,44 @@ int RunProgram(const ProgramOptions& options) {
     }
 
     const std::unique_ptr<devsim::Simulator> simulator = InstallDeviceBackend(options.simulate);
-    auto host = std::make_shared<toolkit::CHeadlessHost>();
-    toolkit::SetWindowHost(host);
-    if (!options.screenshot) {
-        std::puts(HasDisplay()
-                      ? "kavrin: the windowed host is not available yet; running headless until "
-                        "stopped (Ctrl+C)"
-                      : "kavrin: no display; running headless until stopped (Ctrl+C)");
+    // A real window where a display exists; the headless host for pictures and for machines
+    // without one.
+    std::shared_ptr<toolkit::IWindowHost> host;
+    std::shared_ptr<toolkit::CHeadlessHost> headless;
+    if (!options.screenshot && HasDisplay()) {
+        if (auto sdlHost = toolkit::sdl::SdlHost::Create()) {
+            sdlHost->InstallWaiter();
+            host = sdlHost;
+        } else {
+            std::puts(
+                "kavrin: the display could not be opened; running headless until stopped "
+                "(Ctrl+C)");
+        }
+    } else if (!options.screenshot) {
+        std::puts("kavrin: no display; running headless until stopped (Ctrl+C)");
+    }
+    if (!host) {
+        headless = std::make_shared<toolkit::CHeadlessHost>();
+        host = headless;
+    }
+    // The automation channel sees every window through a tracker in front of the host.
+    auto tracker = options.automation ? std::make_shared<automation::WindowTracker>(host) : nullptr;
+    toolkit::SetWindowHost(tracker ? std::shared_ptr<toolkit::IWindowHost>(tracker) : host);
+    CMainWnd* window = nullptr;
+    std::unique_ptr<automation::AutomationChannel> channel;
+    if (options.automation) {
+        automation::AutomationContext context;
+        context.windows = [tracker] { return tracker->Windows(); };
+        context.trayIcon = [&window] { return window ? window->GetTrayIcon() : nullptr; };
+        context.simulator = simulator.get();
+        std::string error;
+        channel =
+            automation::StartAutomationChannel(*options.automation, std::move(context), error);
+        if (!channel) {
+            std::fprintf(stderr, "kavrin: %s\n", error.c_str());
+            toolkit::SetWindowHost(nullptr);
+            return 2;
+        }
     }
     std::fflush(stdout);
 
@@ -128,10 +168,9 @@ int RunProgram(const ProgramOptions& options) {
 
     int exitCode = 0;
     MainWindowOptions windowOptions;
-    CMainWnd* window = nullptr;
     if (options.screenshot) {
         windowOptions.onStartupPainted = [&] {
-            if (host->RenderToPng(window->GetHWND(), *options.screenshot)) {
+            if (headless->RenderToPng(window->GetHWND(), *options.screenshot)) {
                 std::printf("kavrin: screenshot written to %s\n", options.screenshot->c_str());
             } else {
                 std::fprintf(stderr, "kavrin: could not write the screenshot %s\n",
@@ -152,6 +191,7 @@ int RunProgram(const ProgramOptions& options) {
         window->CenterWindow();
         toolkit::CPaintManagerUI::MessageLoop();
     }
+    channel.reset();
     mainWindow.reset();
     toolkit::CResourceManager::GetInstance().Release();
     toolkit::SetWindowHost(nullptr);

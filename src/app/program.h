@@ -16,6 +16,8 @@ struct ProgramOptions {
     std::optional<std::vector<devsim::PluggedDevice>> simulate;
     // `--screenshot FILE`: picture of the main window once it has started, then exit.
     std::optional<std::string> screenshot;
+    // `--automation PATH`: serve the automation channel on a Unix socket at PATH.
+    std::optional<std::string> automation;
 };
 
 std::string_view UsageText();
