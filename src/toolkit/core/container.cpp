@@ -180,8 +180,11 @@ CControlUI* CContainerUI::FindControlAt(Point point) {
     }
     if (mouseChildEnabled_) {
         // Later children are painted on top, so they are hit first.
-        for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
-            if (CControlUI* hit = (*it)->FindControlAt(point)) {
+        for (int i = static_cast<int>(items_.size()) - 1; i >= 0; --i) {
+            if (!ShowsChild(i)) {
+                continue;
+            }
+            if (CControlUI* hit = items_[i]->FindControlAt(point)) {
                 return hit;
             }
         }
@@ -203,9 +206,9 @@ void CContainerUI::DoPaint(Canvas& canvas, const Rect& dirty) {
     }
     CControlUI::DoPaint(canvas, dirty);
     canvas.PushClip(area);
-    for (auto& item : items_) {
-        if (item->IsVisible()) {
-            item->DoPaint(canvas, area);
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (items_[i]->IsVisible() && ShowsChild(static_cast<int>(i))) {
+            items_[i]->DoPaint(canvas, area);
         }
     }
     canvas.PopClip();

@@ -184,5 +184,18 @@ TEST(DialogBuilder, TabLayoutShowsTheSelectedPage) {
     EXPECT_EQ(tabs->GetCurSel(), 2);
 }
 
+// Pages share one area: a page made visible by hand must not cover the selected one.
+TEST(DialogBuilder, TabLayoutHitsOnlyTheSelectedPageEvenWhenAnotherIsMadeVisible) {
+    SkinDir skin;
+    skin.Write("main.xml", R"(<Window size="100,100"><TabLayout name="tabs" selectedid="0">
+        <Control name="p0"/><Control name="p1"/></TabLayout></Window>)");
+    CPaintManagerUI pm;
+    ASSERT_TRUE(pm.AttachDialog(CDialogBuilder().Create("main.xml", {}, nullptr, &pm)));
+    pm.SetClientSize(pm.GetInitSize());
+    pm.FindControl("p1")->SetVisible(true);
+    pm.UpdateLayout();
+    EXPECT_EQ(pm.FindControl(Point{50, 50}), pm.FindControl("p0"));
+}
+
 }  // namespace
 }  // namespace toolkit
