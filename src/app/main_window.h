@@ -87,11 +87,6 @@ public:
     toolkit::CTrayIcon* GetTrayIcon() const { return trayIcon_.get(); }
     std::optional<StopOutcome> GetLastStopOutcome() const { return lastStop_; }
 
-    // Parameter blocks changed since the last write-out.
-    int32_t keyboardParamsDirty = 0;
-    int32_t mouseParamsDirty = 0;
-    int32_t padParamsDirty = 0;
-
 protected:
     toolkit::LRESULT HandleCustomMessage(toolkit::UINT message, toolkit::WPARAM wParam,
                                          toolkit::LPARAM lParam, bool& handled) override;
