@@ -148,11 +148,11 @@ class Session:
             raise Failure("no pixel in: " + text)
         return int(found.group(1), 16)
 
-    def window_origin(self):
-        wid = subprocess.run(["xdotool", "search", "--name", "^KAVRIN demo$"], env=self.env,
+    def window_origin(self, title="^KAVRIN demo$"):
+        wid = subprocess.run(["xdotool", "search", "--name", title], env=self.env,
                              capture_output=True, text=True, timeout=TIMEOUT).stdout.split()
         if not wid:
-            raise Failure("demo window not found by xdotool")
+            raise Failure("no window titled %s found by xdotool" % title)
         geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid[0]], env=self.env,
                                   capture_output=True, text=True, timeout=TIMEOUT).stdout
         values = dict(line.split("=", 1) for line in geometry.split() if "=" in line)
@@ -261,6 +261,21 @@ def case_tray(s):
     s.demo.wait_for(lambda l: l.get("type") == "tray" and l.get("mouse") == 517, "right button up (517)")
 
 
+def prepare(out):
+    """Creates the output folder and starts Xvfb; (xvfb, None), or (None, exit code) on failure."""
+    os.makedirs(out, exist_ok=True)
+    for tool in ("xdotool", "import", "convert"):
+        if shutil.which(tool) is None:
+            print("FAIL: %s is not installed (scripts/setup.sh installs it)" % tool)
+            return None, 1
+    xvfb = Xvfb()
+    problem = xvfb.start()
+    if problem:
+        print("SKIP: " + problem)
+        return None, SKIP
+    return xvfb, None
+
+
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("case_")}
 
 
@@ -272,16 +287,9 @@ def main():
     parser.add_argument("--case", required=True, choices=sorted(CASES))
     parser.add_argument("--fake-tray", help="XEmbed tray program, started before the demo")
     args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
-    for tool in ("xdotool", "import", "convert"):
-        if shutil.which(tool) is None:
-            print("FAIL: %s is not installed (scripts/setup.sh installs it)" % tool)
-            return 1
-    xvfb = Xvfb()
-    problem = xvfb.start()
-    if problem:
-        print("SKIP: " + problem)
-        return SKIP
+    xvfb, code = prepare(args.out)
+    if xvfb is None:
+        return code
     env = dict(os.environ, DISPLAY=xvfb.display, SDL_VIDEODRIVER="x11")
     tray = None
     if args.case == "tray":
