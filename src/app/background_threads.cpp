@@ -39,16 +39,16 @@ void BackgroundThreads::Start(platform::msg::HWND mainWindow, std::span<const Th
         stopEvents_.push_back(std::make_shared<sys::Event>(sys::ResetMode::kManual));
     }
     for (size_t i = 0; i < table.size() && i < kStopEventCount; ++i) {
-        const ThreadSpec& spec = table[i];
+        const ThreadSpec& entry = table[i];
         auto done = std::make_shared<sys::Event>(sys::ResetMode::kManual);
         ThreadContext context{mainWindow, stopEvents_[i]};
-        std::thread thread([body = spec.body, context, done] {
+        std::thread thread([body = entry.body, context, done] {
             body(context);
             done->Set();
         });
         threads_.push_back({std::move(thread), std::move(done)});
-        if (spec.pauseAfterMs > 0) {
-            sys::Sleep(spec.pauseAfterMs);
+        if (entry.pauseAfterMs > 0) {
+            sys::Sleep(entry.pauseAfterMs);
         }
     }
 }

@@ -38,28 +38,28 @@ bool ParseBool(std::string_view text) {
     return text == "true";
 }
 
-void ApplyAttribute(ImageSpec& spec, std::string_view key, std::string_view value) {
+void ApplyAttribute(ImageSpec& image, std::string_view key, std::string_view value) {
     if (key == "file" || key == "res") {
-        spec.file = value;
+        image.file = value;
     } else if (key == "source") {
-        spec.source = ParseRect(value);
+        image.source = ParseRect(value);
     } else if (key == "dest") {
-        spec.dest = ParseRect(value);
+        image.dest = ParseRect(value);
     } else if (key == "corner") {
-        spec.corner = ParseRect(value).value_or(Rect{});
+        image.corner = ParseRect(value).value_or(Rect{});
     } else if (key == "mask") {
-        spec.mask = ParseColor(value);
+        image.mask = ParseColor(value);
     } else if (key == "fade") {
         int fade = 0;
         if (ParseInt(value, fade) && fade >= 0 && fade <= 255) {
-            spec.fade = static_cast<std::uint8_t>(fade);
+            image.fade = static_cast<std::uint8_t>(fade);
         }
     } else if (key == "hole") {
-        spec.hole = ParseBool(value);
+        image.hole = ParseBool(value);
     } else if (key == "xtiled") {
-        spec.xtiled = ParseBool(value);
+        image.xtiled = ParseBool(value);
     } else if (key == "ytiled") {
-        spec.ytiled = ParseBool(value);
+        image.ytiled = ParseBool(value);
     }
 }
 
@@ -81,10 +81,10 @@ std::optional<Color> ParseColor(std::string_view text) {
 }
 
 ImageSpec ParseImageString(std::string_view text) {
-    ImageSpec spec;
+    ImageSpec image;
     if (text.find('=') == std::string_view::npos) {
-        spec.file = text;
-        return spec;
+        image.file = text;
+        return image;
     }
     // key='value' pairs separated by blanks; values may hold blanks but not quotes.
     size_t pos = 0;
@@ -102,10 +102,10 @@ ImageSpec ParseImageString(std::string_view text) {
         if (close == std::string_view::npos) {
             break;
         }
-        ApplyAttribute(spec, key, text.substr(eq + 2, close - eq - 2));
+        ApplyAttribute(image, key, text.substr(eq + 2, close - eq - 2));
         pos = close + 1;
     }
-    return spec;
+    return image;
 }
 
 }  // namespace toolkit::render
