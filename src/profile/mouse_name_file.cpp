@@ -35,4 +35,10 @@ std::string ReadButtonLabel(std::string_view profileName, int button) {
     return label == kKeyNameNotSet ? fallback : label;
 }
 
+bool WriteSelectedPosition(std::string_view profileName, std::string_view section, int position) {
+    return IsSafeProfileName(profileName) &&
+           platform::fs::WritePrivateProfileString(section, kSelectKey, std::to_string(position),
+                                                   NameFilePath(profileName));
+}
+
 }  // namespace profile::name_file

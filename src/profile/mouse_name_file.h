@@ -45,4 +45,8 @@ std::string_view DefaultButtonLabel(int button);
 // the profile name would leave the mouse folder.
 std::string ReadButtonLabel(std::string_view profileName, int button);
 
+// Stores a slider position under the section's "select" key. False (nothing written) when the
+// file cannot be written or the profile name would leave the mouse folder.
+bool WriteSelectedPosition(std::string_view profileName, std::string_view section, int position);
+
 }  // namespace profile::name_file
