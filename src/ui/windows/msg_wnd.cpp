@@ -1,7 +1,5 @@
 #include "ui/windows/msg_wnd.h"
 
-#include <algorithm>
-
 #include "platform/msg/messages.h"
 #include "platform/msg/timer.h"
 #include "toolkit/core/text_util.h"
@@ -9,27 +7,6 @@
 namespace ui {
 
 namespace m = platform::msg;
-
-namespace {
-
-std::vector<CMsgWnd*>& LiveWindows() {
-    static std::vector<CMsgWnd*> windows;
-    return windows;
-}
-
-}  // namespace
-
-CMsgWnd::CMsgWnd() {
-    LiveWindows().push_back(this);
-}
-
-CMsgWnd::~CMsgWnd() {
-    std::erase(LiveWindows(), this);
-}
-
-const std::vector<CMsgWnd*>& CMsgWnd::OpenWindows() {
-    return LiveWindows();
-}
 
 void CMsgWnd::InitWindow() {
     closeButton_ = FindControl("closebtn");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/core/window.h"
+#include "ui/windows/live_instances.h"
 
 namespace ui {
 
@@ -16,15 +17,13 @@ inline constexpr platform::msg::UINT_PTR kMessageAutoCloseTimer = 1;
 // The object owns itself: it is deleted when its window is destroyed.
 class CMsgWnd final : public toolkit::WindowImplBase {
 public:
-    CMsgWnd();
-
     std::string GetWindowClassName() const override { return "MsgWnd"; }
     std::string GetSkinFile() const override { return "XML_MSG"; }
     void InitWindow() override;
     void OnTimer(platform::msg::UINT_PTR id);
 
     // The message windows alive now, oldest first.
-    static const std::vector<CMsgWnd*>& OpenWindows();
+    static const std::vector<CMsgWnd*>& OpenWindows() { return LiveInstance<CMsgWnd>::All(); }
 
 protected:
     void OnClick(toolkit::TNotifyUI& msg) override;
@@ -33,10 +32,11 @@ protected:
     void OnFinalMessage(toolkit::HWND hwnd) override;
 
 private:
-    ~CMsgWnd() override;
+    ~CMsgWnd() override = default;
 
     toolkit::CControlUI* closeButton_ = nullptr;
     int32_t ticks_ = 0;
+    LiveInstance<CMsgWnd> live_{this};
 };
 
 }  // namespace ui
