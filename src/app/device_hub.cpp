@@ -18,6 +18,7 @@
 #include "profile/profile_list.h"
 #include "toolkit/core/label.h"
 #include "toolkit/core/list.h"
+#include "ui/windows/pallet_dialog.h"
 
 namespace app {
 namespace {
@@ -113,6 +114,15 @@ ProfileListContext DeviceHub::ListContext() {
             *this};
 }
 
+PerformancePage DeviceHub::Performance() {
+    return {window_.GetPaintManager(), devices_.mouse, links_.mouse, systemCalls_,
+            [this](toolkit::Color start) { return ui::ChooseColour(window_.GetHWND(), start); }};
+}
+
+bool DeviceHub::OnPageNotify(const toolkit::TNotifyUI& msg) {
+    return OnPerformanceNotify(Performance(), msg);
+}
+
 void DeviceHub::InitProfileLists() {
     app::InitProfileLists(ListContext());
 }
@@ -122,6 +132,7 @@ bool DeviceHub::OnItemSelect(toolkit::CControlUI& sender) {
 }
 
 void DeviceHub::RefreshMousePages() {
+    FillDpiControls(Performance());
     window_.GetPaintManager().Invalidate();
 }
 

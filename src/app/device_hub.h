@@ -6,6 +6,7 @@
 
 #include "app/background_threads.h"
 #include "app/device_mirror.h"
+#include "app/mouse_performance_page.h"
 #include "app/profile_lists.h"
 #include "device/presence/presence_monitor.h"
 #include "device/presence/sync_listener.h"
@@ -46,6 +47,8 @@ public:
     bool OnItemSelect(toolkit::CControlUI& sender);
     void OnTimer(toolkit::WPARAM id);
     void OnMessage(toolkit::UINT message);
+    // The device pages' notifications; false when no page takes it.
+    bool OnPageNotify(const toolkit::TNotifyUI& msg);
 
     // Thread bodies; each returns when its stop event is signalled.
     void RunMonitor(device::Monitored device, platform::sys::Event& stop);
@@ -66,6 +69,7 @@ private:
     void OnNotice(device::SyncDevice device, device::DeviceNotice notice);
     void Post(std::function<void()> task);
     ProfileListContext ListContext();
+    PerformancePage Performance();
     void ReadKeyboard();
 
     toolkit::WindowImplBase& window_;
@@ -77,6 +81,7 @@ private:
     // Same-mode option shown, per monitored device; each entry is touched by its monitor only.
     std::array<std::optional<bool>, 3> sameModeShown_;
     platform::msg::HWND attachedTo_;
+    mouse::SystemSettingCalls systemCalls_;
 };
 
 // The thread table entries of the presence monitors (keyboard, mouse, mousepad) and the sync

@@ -60,6 +60,7 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     } else if (msg.sender != nullptr && msg.type == toolkit::notify::kItemSelect) {
         devices_.OnItemSelect(*msg.sender);
     }
+    devices_.OnPageNotify(msg);
     WindowImplBase::Notify(msg);
 }
 
