@@ -15,6 +15,9 @@ import time
 
 SKIP = 77
 START_TIMEOUT = 20.0
+# The simulated mouse: its largest sensitivity slider value, and where level 1 sits in record 0.
+MOUSE_SLIDER_LIMIT = 64
+LEVEL_1_OFFSET = 15
 
 
 class Failure(Exception):
@@ -74,12 +77,18 @@ def drive_simulated_mouse(client):
     params = client.memory("mouse", "params")
     check(len(params) == 320, f"parameter area of 320 bytes, got {len(params)}")
 
-    # The DPI slider writes the mouse's parameter record once the performance page exists.
-    slider = client.get("DPI_slider_1")
-    if slider["exists"] and slider["visible"]:
-        target = slider["min"] + 1 if slider["value"] != slider["min"] + 1 else slider["min"] + 2
-        client.call("setvalue", name="DPI_slider_1", value=target)
-        check(client.get("DPI_slider_1")["value"] == target, "slider moved")
+    # A sensitivity level moved on the performance page reaches the mouse's parameter record
+    # with the next write-out. The slider's range comes from the mouse once it has been read.
+    client.click("ms_rich_Op_tab")
+    limit = MOUSE_SLIDER_LIMIT
+    slider = client.wait_for("DPI_slider_1", timeout_ms=10000, visible=True, max=limit)
+    target = 30 if slider["value"] != 30 else 31
+    client.call("setvalue", name="DPI_slider_1", value=target)
+    check(client.get("DPI_slider_1")["value"] == target, "slider moved")
+    deadline = time.monotonic() + 5
+    while client.memory("mouse", "params", offset=LEVEL_1_OFFSET, length=1)[0] != target:
+        check(time.monotonic() < deadline, "the new level reached the mouse's parameter record")
+        time.sleep(0.05)
 
     log = client.call("log", device="mouse", clear=True)["entries"]
     check(all("command" in entry for entry in log), "log entries carry their command")
