@@ -1,6 +1,7 @@
 #include "platform/msg/message_loop.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/msg/messages.h"
 #include "platform/msg/thread_queue.h"
@@ -12,6 +13,9 @@ namespace {
 using detail::ThreadQueue;
 
 enum class Took { kMessage, kSentOnly, kNothing };
+
+// The calling thread's modal-loop watches, oldest first.
+thread_local std::vector<ModalLoopWatch*> modalWatches;
 
 // Serves waiting sent messages, then takes the next posted message, quit request or due timer.
 // With nothing ready, waitMs tells how long the loop may sleep.
@@ -165,7 +169,22 @@ int RunMessageLoop() {
     return static_cast<int>(msg.wParam);
 }
 
+ModalLoopWatch::ModalLoopWatch(std::function<void(HWND)> started) : started_(std::move(started)) {
+    modalWatches.push_back(this);
+}
+
+ModalLoopWatch::~ModalLoopWatch() {
+    std::erase(modalWatches, this);
+}
+
 ModalOutcome RunModalLoop(HWND hwnd) {
+    // A watcher may end its watch from inside its call: tell a snapshot, skipping the gone.
+    const std::vector<ModalLoopWatch*> watches = modalWatches;
+    for (ModalLoopWatch* watch : watches) {
+        if (std::ranges::find(modalWatches, watch) != modalWatches.end()) {
+            watch->started_(hwnd);
+        }
+    }
     return RunNested([hwnd](ThreadQueue& queue) -> std::optional<ModalOutcome> {
         if (auto it = queue.modalEnds.find(hwnd); it != queue.modalEnds.end()) {
             LRESULT result = it->second;

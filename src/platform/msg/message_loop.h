@@ -53,6 +53,21 @@ struct ModalOutcome {
 ModalOutcome RunModalLoop(HWND hwnd);
 // Nested loop until done() is true; done is checked before each wait and after each message.
 ModalOutcome RunModalLoop(const std::function<bool()>& done);
+// Tells whoever watches the calling thread that a modal loop for a window starts, as long as the
+// watch lives: someone driving the program from outside learns that its action opened a modal
+// window. Create and destroy on the thread it watches; watches may nest.
+class ModalLoopWatch {
+public:
+    explicit ModalLoopWatch(std::function<void(HWND)> started);
+    ~ModalLoopWatch();
+    ModalLoopWatch(const ModalLoopWatch&) = delete;
+    ModalLoopWatch& operator=(const ModalLoopWatch&) = delete;
+
+private:
+    std::function<void(HWND)> started_;
+    friend ModalOutcome RunModalLoop(HWND hwnd);
+};
+
 // Ends the modal loop running for hwnd (on the calling thread); if none runs yet, the next one
 // for hwnd ends at once.
 void EndModal(HWND hwnd, LRESULT result);
