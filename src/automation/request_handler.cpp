@@ -6,6 +6,7 @@
 #include "automation/request_args.h"
 #include "automation/sim_requests.h"
 #include "automation/targets.h"
+#include "platform/msg/message_loop.h"
 #include "platform/msg/messages.h"
 #include "platform/msg/timer.h"
 #include "platform/msg/window.h"
@@ -78,7 +79,7 @@ void RequestHandler::Handle(const Json& request, Reply reply) {
     try {
         const std::string& op = RequiredString(request, "op");
         if (op != "wait") {
-            reply(SuccessReply(request, Run(request, op)));
+            RunAction(request, op, std::move(reply));
             return;
         }
         const bool forCondition = request.Find("until") != nullptr;
@@ -96,6 +97,26 @@ void RequestHandler::Handle(const Json& request, Reply reply) {
         m::SetTimer(hwnd_, kWaitTimer, kWaitTickMs);
     } catch (const std::exception& error) {
         reply(ErrorReply(request, error.what()));
+    }
+}
+
+void RequestHandler::RunAction(const Json& request, std::string_view op, Reply reply) {
+    // An action that opens a modal window is answered as the window's loop starts, so that the
+    // client can go on and drive that window (its requests are served by the nested loop);
+    // what the action says once the window has closed is not sent.
+    bool answered = false;
+    const auto answer = [&](const Json& result) {
+        if (!answered) {
+            answered = true;
+            reply(result);
+        }
+    };
+    const m::ModalLoopWatch watch(
+        [&](m::HWND) { answer(SuccessReply(request, Json::Object().Set("modal", true))); });
+    try {
+        answer(SuccessReply(request, Run(request, op)));
+    } catch (const std::exception& error) {
+        answer(ErrorReply(request, error.what()));
     }
 }
 

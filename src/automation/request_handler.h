@@ -42,6 +42,8 @@ private:
         Reply reply;
     };
 
+    // Every request but a wait: runs it and replies once.
+    void RunAction(const Json& request, std::string_view op, Reply reply);
     Json Run(const Json& request, std::string_view op);
     // A finished wait's reply, or null while it goes on.
     std::optional<Json> CheckWait(const Wait& wait, uint64_t now) const;

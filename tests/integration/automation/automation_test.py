@@ -18,6 +18,7 @@ START_TIMEOUT = 20.0
 # The simulated mouse: its largest sensitivity slider value, and where level 1 sits in record 0.
 MOUSE_SLIDER_LIMIT = 64
 LEVEL_1_OFFSET = 15
+LEVEL_1_COLOUR_OFFSET = 23
 
 
 class Failure(Exception):
@@ -88,6 +89,18 @@ def drive_simulated_mouse(client):
     deadline = time.monotonic() + 5
     while client.memory("mouse", "params", offset=LEVEL_1_OFFSET, length=1)[0] != target:
         check(time.monotonic() < deadline, "the new level reached the mouse's parameter record")
+        time.sleep(0.05)
+
+    # A level's colour comes from the colour dialog: the click is answered once the dialog's
+    # loop runs, the dialog is driven by its own controls, and the colour reaches the mouse.
+    check(client.click("DPI_btn_1").get("modal") is True, "the colour dialog opened modally")
+    client.click("ms_dpi_color_png_12", window="UIPalletDialog")  # 0xFFFEF500
+    client.click("okbtn", window="UIPalletDialog")
+    check(client.get("DPI_btn_1")["bkColor"] == 0xFFFEF500, "the level button shows the colour")
+    deadline = time.monotonic() + 5
+    while client.memory("mouse", "params", offset=LEVEL_1_COLOUR_OFFSET, length=3) != bytes(
+            [0xFE, 0xF5, 0x00]):
+        check(time.monotonic() < deadline, "the level colour reached the mouse")
         time.sleep(0.05)
 
     log = client.call("log", device="mouse", clear=True)["entries"]

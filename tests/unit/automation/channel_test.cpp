@@ -16,7 +16,9 @@
 
 #include "automation/line_splitter.h"
 #include "fixture.h"
+#include "platform/msg/message_loop.h"
 #include "platform/msg/post.h"
+#include "platform/msg/window.h"
 
 namespace automation::testing {
 namespace {
@@ -143,6 +145,35 @@ TEST_F(ChannelTest, AnswersEveryLineInOrderAndSurvivesBadOnes) {
 
     channel.reset();
     EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(ChannelTest, ActionThatOpensAModalWindowIsAnsweredSoTheWindowCanBeDriven) {
+    std::string error;
+    auto channel = Start(error);
+    ASSERT_NE(channel, nullptr) << error;
+    const m::HWND dialog = m::CreateWindow(&m::DefWindowProc);
+    std::optional<m::LRESULT> dialogResult;
+    window_.onNotify = [&](const toolkit::TNotifyUI& msg) {
+        if (msg.type == "click" && msg.sender->GetName() == "btn") {
+            dialogResult = m::RunModalLoop(dialog).result;
+        } else if (msg.type == "click" && msg.sender->GetName() == "chk") {
+            m::EndModal(dialog, 7);
+        }
+    };
+
+    std::vector<std::string> replies;
+    WithClient([&] {
+        Client client(path_);
+        for (const char* line : {R"({"op":"click","name":"btn","id":1})",
+                                 R"({"op":"click","name":"chk","id":2})", R"({"op":"ping"})"}) {
+            client.Send(std::string(line) + "\n");
+            replies.push_back(client.ReadLine());
+        }
+    });
+    EXPECT_EQ(replies, (std::vector<std::string>{R"({"ok":true,"id":1,"modal":true})",
+                                                 R"({"ok":true,"id":2})", R"({"ok":true})"}));
+    EXPECT_EQ(dialogResult, 7);
+    m::DestroyWindow(dialog);
 }
 
 TEST_F(ChannelTest, ClientDroppedWhileItsWaitRunsIsForgotten) {

@@ -24,6 +24,9 @@ constexpr uint32_t kReaperTickMs = 100;
 
 void RecordingWindow::Notify(toolkit::TNotifyUI& msg) {
     received.push_back(msg.type + ":" + (msg.sender != nullptr ? msg.sender->GetName() : ""));
+    if (onNotify) {
+        onNotify(msg);
+    }
     WindowImplBase::Notify(msg);
 }
 

@@ -25,6 +25,7 @@ public:
     void Notify(toolkit::TNotifyUI& msg) override;
 
     std::vector<std::string> received;
+    std::function<void(const toolkit::TNotifyUI&)> onNotify;
     std::function<bool(toolkit::UINT, toolkit::WPARAM, toolkit::LPARAM)> onMessage;
 
 protected:
