@@ -107,6 +107,7 @@ def drive_simulated_mouse(client):
     check(all("command" in entry for entry in log), "log entries carry their command")
 
     check(not client.call("unplug", device="mouse")["plugged"], "mouse unplugged")
+    client.wait_for("ms_tab", timeout_ms=10000, visible=False)
 
 
 def survive_bad_requests(client, program):
