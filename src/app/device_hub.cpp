@@ -111,7 +111,8 @@ ProfileListContext DeviceHub::ListContext() {
             links_.mouse,
             links_.keyboard,
             *this,
-            *this};
+            *this,
+            Performance()};
 }
 
 PerformancePage DeviceHub::Performance() {

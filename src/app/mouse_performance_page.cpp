@@ -24,6 +24,7 @@ namespace notify = toolkit::notify;
 constexpr std::array<std::string_view, mouse::kReportRateCount> kRateImages = {
     "ulmar/125.png", "ulmar/250.png", "ulmar/500.png", "ulmar/1000.png"};
 constexpr int kMaxSpeedPosition = 10;
+constexpr int kPointSpeedsPerPosition = 2;
 constexpr toolkit::Color kOpaque = 0xFF000000;
 
 template <typename T = toolkit::CControlUI>
@@ -314,6 +315,35 @@ bool OnPerformanceNotify(const PerformancePage& page, const toolkit::TNotifyUI& 
         return true;
     }
     return false;
+}
+
+void ShowSelectedProfile(const PerformancePage& page, std::string_view profileName) {
+    if (auto* slider = Find<toolkit::CSliderUI>(page, names::kPointSpeedSlider)) {
+        slider->SetValue(page.image.pointerSpeed / kPointSpeedsPerPosition - 1);
+    }
+    mouse::ApplyPointerSpeed(page.image, page.systemCalls);
+
+    if (const auto rate = name_file::ReadSelectedPosition(profileName, name_file::kUsbRateSection,
+                                                          name_file::kUsbRateDefault, 0,
+                                                          mouse::kReportRateCount - 1)) {
+        SetBkImage(page, names::kRateImage, std::string(RateImage(*rate)));
+    }
+    struct SpeedSlider {
+        std::string_view section;
+        std::string_view name;
+    };
+    for (const SpeedSlider& speed :
+         {SpeedSlider{name_file::kMouseSpeedSection, names::kPointerSpeedSlider},
+          SpeedSlider{name_file::kDoubleClickSection, names::kDoubleClickSlider}}) {
+        const auto position = name_file::ReadSelectedPosition(
+            profileName, speed.section, name_file::kNotSet, 0, kMaxSpeedPosition);
+        auto* slider = Find<toolkit::CSliderUI>(page, speed.name);
+        if (position && slider != nullptr) {
+            // The thumb follows the picture, so the two never disagree.
+            slider->SetValue(*position);
+            slider->SetBkImage(SpeedImage(*position));
+        }
+    }
 }
 
 void FillDpiControls(const PerformancePage& page) {

@@ -34,6 +34,11 @@ bool OnPerformanceNotify(const PerformancePage& page, const toolkit::TNotifyUI& 
 // the mouse allows, and a stored level above it is lowered (and marked for the write-out).
 void FillDpiControls(const PerformancePage& page);
 
+// Shows what the selected mouse profile keeps for the page and applies its pointer speed: the
+// point-speed slider from the pointer speed, and the report rate and the speed sliders'
+// positions from the profile's name file (a position not set there leaves its control alone).
+void ShowSelectedProfile(const PerformancePage& page, std::string_view profileName);
+
 // The background image of the report-rate strip for a rate code 0 … 3, and of the speed
 // sliders for a position 0 … 10.
 std::string_view RateImage(int code);

@@ -124,9 +124,10 @@ void ShowLink(const ProfileListContext& context, const ListBinding& binding, int
     }
 }
 
-void SendMouseProfile(const ProfileListContext& context) {
+void SendMouseProfile(const ProfileListContext& context, const std::string& name) {
     mouse::MouseImage& image = context.devices.mouse;
     image.block.Load(image.records[0]);
+    ShowSelectedProfile(context.performance, name);
     device::WriteParams(context.mouseLink, 0,
                         std::span(image.records[0]).first(mouse::kParamBlockSize));
     image.paramsDirty = true;
@@ -134,11 +135,12 @@ void SendMouseProfile(const ProfileListContext& context) {
     context.mousePages.RefreshMousePages();
 }
 
-void ApplyLoadedProfile(const ProfileListContext& context, const ListBinding& binding) {
+void ApplyLoadedProfile(const ProfileListContext& context, const ListBinding& binding,
+                        const std::string& name) {
     keyboard::KeyboardData& keyboard = context.devices.keyboard;
     switch (binding.kind) {
         case DeviceKind::kMouse:
-            SendMouseProfile(context);
+            SendMouseProfile(context, name);
             return;
         case DeviceKind::kPad:
             context.devices.pad.paramsDirty = true;
@@ -191,7 +193,7 @@ bool OnProfileSelected(const ProfileListContext& context, toolkit::CControlUI& c
     // On failure the state stays as loaded before, and that state is applied.
     profile::DeviceState state = context.devices.State();
     profile::LoadProfile(state, binding->kind, binding->type, index);
-    ApplyLoadedProfile(context, *binding);
+    ApplyLoadedProfile(context, *binding, entry->GetUserData());
     return true;
 }
 

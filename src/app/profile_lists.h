@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/device_mirror.h"
+#include "app/mouse_performance_page.h"
 #include "device/device_link.h"
 #include "mouse/mouse_pages.h"
 #include "mousepad/pad_pages.h"
@@ -18,6 +19,7 @@ struct ProfileListContext {
     device::DeviceLink& keyboardLink;
     mouse::MousePages& mousePages;
     mousepad::PadPages& padPages;
+    PerformancePage performance;
 };
 
 // Fills the keyboard's three lists, the mouse's config_list and the mousepad's list from the

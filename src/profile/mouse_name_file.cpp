@@ -35,6 +35,20 @@ std::string ReadButtonLabel(std::string_view profileName, int button) {
     return label == kKeyNameNotSet ? fallback : label;
 }
 
+std::optional<int> ReadSelectedPosition(std::string_view profileName, std::string_view section,
+                                        std::string_view absent, int first, int last) {
+    if (!IsSafeProfileName(profileName)) {
+        return std::nullopt;
+    }
+    const std::string text =
+        platform::fs::GetProfileString(section, kSelectKey, absent, NameFilePath(profileName));
+    const int position = platform::fs::DecimalToInt(text);
+    if (text == kNotSet || position < first || position > last) {
+        return std::nullopt;
+    }
+    return position;
+}
+
 bool WriteSelectedPosition(std::string_view profileName, std::string_view section, int position) {
     return IsSafeProfileName(profileName) &&
            platform::fs::WritePrivateProfileString(section, kSelectKey, std::to_string(position),

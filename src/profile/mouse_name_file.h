@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,12 @@ std::string_view DefaultButtonLabel(int button);
 // The text of a button as the profile stores it, or its display default when it is not set or
 // the profile name would leave the mouse folder.
 std::string ReadButtonLabel(std::string_view profileName, int button);
+
+// A position stored under the section's "select" key, or nothing when it is not set (absent
+// reads as `absent`; the "not set" value and numbers outside first … last read as nothing) or
+// the profile name would leave the mouse folder.
+std::optional<int> ReadSelectedPosition(std::string_view profileName, std::string_view section,
+                                        std::string_view absent, int first, int last);
 
 // Stores a slider position under the section's "select" key. False (nothing written) when the
 // file cannot be written or the profile name would leave the mouse folder.

@@ -158,6 +158,25 @@ TEST_F(PerformancePageTest, SystemSettingsFollowTheirControls) {
     EXPECT_EQ(image.wheelLines, 100);
 }
 
+TEST_F(PerformancePageTest, SelectedProfileShowsWhatItsNameFileKeeps) {
+    ASSERT_TRUE(name_file::WriteSelectedPosition("profile1", name_file::kUsbRateSection, 0));
+    ASSERT_TRUE(name_file::WriteSelectedPosition("profile1", name_file::kMouseSpeedSection, 3));
+    ASSERT_TRUE(name_file::WriteSelectedPosition("profile1", name_file::kDoubleClickSection, 100));
+    CMainWnd& window = StartWithMouse();
+
+    EXPECT_EQ(Control(names::kRateImage)->GetBkImage(), "ulmar/125.png");
+    auto* pointer = dynamic_cast<toolkit::CSliderUI*>(Control(names::kPointerSpeedSlider));
+    EXPECT_EQ(pointer->GetValue(), 3);
+    EXPECT_EQ(pointer->GetBkImage(), "ulmar/4.png");
+    // "Not set" leaves the skin's own position.
+    EXPECT_EQ(Control(names::kDoubleClickSlider)->GetBkImage(), "ulmar/6.png");
+    // The profile's pointer speed is applied and shown on the point-speed slider.
+    const int speed = window.Devices().mouse.pointerSpeed;
+    EXPECT_EQ(dynamic_cast<toolkit::CSliderUI*>(Control(names::kPointSpeedSlider))->GetValue(),
+              speed / 2 - 1);
+    EXPECT_TRUE(RunUntil([&] { return platform::shell::GetPointerSpeed() == speed; }));
+}
+
 TEST_F(PerformancePageTest, LevelColourIsTakenOnlyWhenTheUserConfirms) {
     CMainWnd& window = StartWithMouse();
     mouse::MouseImage& image = window.Devices().mouse;
