@@ -8,15 +8,53 @@ namespace skin_images {
 
 namespace {
 std::string outputRoot;
+
+// One 8-bit channel of an Argb colour as cairo's 0 … 1.
+double Channel(Argb colour, int shift) {
+    return ((colour >> shift) & 0xFF) / 255.0;
 }
+}  // namespace
 
 void SetColour(cairo_t* cr, Argb colour) {
-    cairo_set_source_rgba(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                          (colour & 0xFF) / 255.0, ((colour >> 24) & 0xFF) / 255.0);
+    cairo_set_source_rgba(cr, Channel(colour, 16), Channel(colour, 8), Channel(colour, 0),
+                          Channel(colour, 24));
 }
 
 Argb WithAlpha(Argb colour, std::uint8_t alpha) {
     return (colour & 0x00FFFFFF) | (static_cast<Argb>(alpha) << 24);
+}
+
+void AddColourStop(cairo_pattern_t* pattern, double offset, Argb colour) {
+    cairo_pattern_add_color_stop_rgba(pattern, offset, Channel(colour, 16), Channel(colour, 8),
+                                      Channel(colour, 0), Channel(colour, 24));
+}
+
+void SetRoundPen(cairo_t* cr, Argb colour, double width) {
+    SetColour(cr, colour);
+    cairo_set_line_width(cr, width);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+}
+
+void Polyline(cairo_t* cr, std::initializer_list<Point> points) {
+    const Point* first = points.begin();
+    cairo_move_to(cr, first->x, first->y);
+    for (const Point* p = first + 1; p != points.end(); ++p) {
+        cairo_line_to(cr, p->x, p->y);
+    }
+}
+
+void Polygon(cairo_t* cr, std::initializer_list<Point> points) {
+    Polyline(cr, points);
+    cairo_close_path(cr);
+}
+
+void Cross(cairo_t* cr, double left, double top, double right, double bottom) {
+    Polyline(cr, {{left, top}, {right, bottom}});
+    Polyline(cr, {{right, top}, {left, bottom}});
+}
+
+void Circle(cairo_t* cr, double x, double y, double r) {
+    cairo_arc(cr, x, y, r, 0, 2 * std::numbers::pi);
 }
 
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
@@ -44,15 +82,31 @@ void StrokeRounded(cairo_t* cr, double x, double y, double w, double h, double r
     cairo_stroke(cr);
 }
 
+void FillRoundedGradient(cairo_t* cr, double x, double y, double w, double h, double r, Argb top,
+                         Argb bottom) {
+    RoundedRect(cr, x, y, w, h, r);
+    VerticalGradient(cr, y, y + h, top, bottom);
+    cairo_fill(cr);
+}
+
+void FillRect(cairo_t* cr, double x, double y, double w, double h, Argb colour) {
+    SetColour(cr, colour);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+}
+
+void FillAndStroke(cairo_t* cr, Argb fill, Argb line, double width) {
+    SetColour(cr, fill);
+    cairo_fill_preserve(cr);
+    SetColour(cr, line);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
 void VerticalGradient(cairo_t* cr, double y0, double y1, Argb top, Argb bottom) {
     cairo_pattern_t* pattern = cairo_pattern_create_linear(0, y0, 0, y1);
-    auto stop = [pattern](double at, Argb c) {
-        cairo_pattern_add_color_stop_rgba(pattern, at, ((c >> 16) & 0xFF) / 255.0,
-                                          ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0,
-                                          ((c >> 24) & 0xFF) / 255.0);
-    };
-    stop(0, top);
-    stop(1, bottom);
+    AddColourStop(pattern, 0, top);
+    AddColourStop(pattern, 1, bottom);
     cairo_set_source(cr, pattern);
     cairo_pattern_destroy(pattern);
 }
