@@ -42,14 +42,31 @@ void CControlUI::SetText(std::string text) {
 void CControlUI::SetResourceText(bool on) {
     resourceText_ = on;
     Invalidate();
+    ToolTipChanged();
 }
 
 std::string CControlUI::GetToolTip() const {
-    return resourceText_ ? CResourceManager::GetInstance().GetText(toolTip_) : toolTip_;
+    return resourceText_ || resourceToolTip_ ? CResourceManager::GetInstance().GetText(toolTip_)
+                                             : toolTip_;
 }
 
 void CControlUI::SetToolTip(std::string tip) {
+    if (tip == toolTip_) {
+        return;
+    }
     toolTip_ = std::move(tip);
+    ToolTipChanged();
+}
+
+void CControlUI::ToolTipChanged() {
+    if (manager_ != nullptr) {
+        manager_->ToolTipChanged(this);
+    }
+}
+
+void CControlUI::SetResourceToolTip(bool on) {
+    resourceToolTip_ = on;
+    ToolTipChanged();
 }
 
 void CControlUI::SetVisible(bool visible) {
@@ -165,6 +182,8 @@ void CControlUI::SetAttribute(std::string_view name, std::string_view value) {
         SetResourceText(ParseBool(value));
     } else if (name == "tooltip") {
         SetToolTip(std::string(value));
+    } else if (name == "resourcetooltip") {
+        SetResourceToolTip(ParseBool(value));
     } else if (name == "userdata") {
         SetUserData(std::string(value));
     } else if (name == "tag") {

@@ -35,8 +35,12 @@ public:
     const std::string& GetRawText() const { return text_; }
     bool IsResourceText() const { return resourceText_; }
     void SetResourceText(bool on);
+    // The tooltip: the language text of the id when resource text or resource tooltip is on.
     std::string GetToolTip() const;
     void SetToolTip(std::string tip);
+    const std::string& GetRawToolTip() const { return toolTip_; }
+    bool IsResourceToolTip() const { return resourceToolTip_; }
+    void SetResourceToolTip(bool on);
 
     const std::string& GetUserData() const { return userData_; }
     void SetUserData(std::string data) { userData_ = std::move(data); }
@@ -143,6 +147,9 @@ protected:
     void DropFocusIfHidden();
 
 private:
+    // A shown tooltip of this control follows its text.
+    void ToolTipChanged();
+
     std::string name_;
     std::string text_;
     std::string toolTip_;
@@ -150,6 +157,7 @@ private:
     std::string virtualWnd_;
     uintptr_t tag_ = 0;
     bool resourceText_ = false;
+    bool resourceToolTip_ = false;
     std::atomic<bool> visible_{true};
     std::atomic<bool> internVisible_{true};
     bool enabled_ = true;

@@ -60,9 +60,11 @@ void CHeadlessHost::ShowWindow(HWND hwnd, int command) {
     switch (command) {
         case SW_HIDE:
             window->visible = false;
+            window->toolTip.reset();
             break;
         case SW_MINIMIZE:
         case SW_SHOWMINIMIZED:
+            window->toolTip.reset();
             window->minimized = true;
             window->visible = window->visible || command == SW_SHOWMINIMIZED;
             break;
@@ -123,6 +125,23 @@ void CHeadlessHost::Paint(HWND hwnd) {
     if (window != nullptr && window->manager != nullptr) {
         window->manager->Validate();
     }
+}
+
+void CHeadlessHost::ShowToolTip(HWND hwnd, const std::string& text, Point pointer) {
+    if (NativeWindow* window = Find(hwnd)) {
+        window->toolTip = ToolTip{text, pointer};
+    }
+}
+
+void CHeadlessHost::HideToolTip(HWND hwnd) {
+    if (NativeWindow* window = Find(hwnd)) {
+        window->toolTip.reset();
+    }
+}
+
+std::optional<CHeadlessHost::ToolTip> CHeadlessHost::GetToolTip(HWND hwnd) const {
+    const NativeWindow* window = Find(hwnd);
+    return window != nullptr ? window->toolTip : std::nullopt;
 }
 
 std::unique_ptr<CTrayIcon> CHeadlessHost::CreateTrayIcon() {

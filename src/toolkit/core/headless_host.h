@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "toolkit/core/host.h"
@@ -26,11 +27,19 @@ public:
     void SetTopMost(HWND hwnd, bool topMost) override;
     bool IsTopMost(HWND hwnd) const override;
     void Paint(HWND hwnd) override;
+    void ShowToolTip(HWND hwnd, const std::string& text, Point pointer) override;
+    void HideToolTip(HWND hwnd) override;
     Rect GetWorkArea() const override { return workArea_; }
     Point GetCursorPos() const override { return cursor_; }
     std::unique_ptr<CTrayIcon> CreateTrayIcon() override;
 
     void SetCursorPos(Point point) { cursor_ = point; }
+    struct ToolTip {
+        std::string text;
+        Point pointer;  // screen coordinates, as given to ShowToolTip
+    };
+    // The tooltip the window shows now, if any.
+    std::optional<ToolTip> GetToolTip(HWND hwnd) const;
     const std::string& GetTitle(HWND hwnd) const;
     // Paints the whole window with cairo and writes it as PNG; false when it cannot.
     bool RenderToPng(HWND hwnd, const std::string& path);
@@ -46,6 +55,7 @@ private:
         bool maximized = false;
         bool topMost = false;
         Rect restoreRect;
+        std::optional<ToolTip> toolTip;
     };
     const NativeWindow* Find(HWND hwnd) const;
     NativeWindow* Find(HWND hwnd);

@@ -46,6 +46,11 @@ public:
     // A modal loop starts or ends for the window: while it runs, a host with real input keeps
     // the user's input from the process's other windows, as the desktop does for dialogs.
     virtual void SetModal(HWND /*hwnd*/, bool /*modal*/) {}
+    // Shows a tooltip for the window near the pointer at `pointer` (screen coordinates),
+    // replacing the one it shows; HideToolTip takes it away. Hosts without a screen may ignore
+    // both. A tooltip also goes when its window is hidden or removed.
+    virtual void ShowToolTip(HWND /*hwnd*/, const std::string& /*text*/, Point /*pointer*/) {}
+    virtual void HideToolTip(HWND /*hwnd*/) {}
 
     // Work area of the screen and the pointer position, in screen coordinates.
     virtual Rect GetWorkArea() const = 0;

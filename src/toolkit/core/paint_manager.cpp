@@ -37,7 +37,10 @@ CPaintManagerUI::ScopedDispatch::~ScopedDispatch() {
 }
 
 CPaintManagerUI::CPaintManagerUI() {
-    reloadToken_ = CResourceManager::GetInstance().AddReloadListener([this] { Invalidate(); });
+    reloadToken_ = CResourceManager::GetInstance().AddReloadListener([this] {
+        Invalidate();
+        toolTip_.TextChanged(nullptr);
+    });
 }
 
 CPaintManagerUI::~CPaintManagerUI() {
@@ -81,6 +84,7 @@ int CPaintManagerUI::GetDPIAwareness() {
 void CPaintManagerUI::Init(HWND hwnd, std::string name) {
     hwnd_ = hwnd;
     name_ = std::move(name);
+    toolTip_.SetWindow(hwnd);
 }
 
 bool CPaintManagerUI::AttachDialog(std::unique_ptr<CControlUI> root) {
@@ -146,6 +150,7 @@ void CPaintManagerUI::UnregisterControl(CControlUI* control) {
         }
     }
     std::erase_if(posted_, [control](const auto& entry) { return entry.first == control; });
+    toolTip_.Forget(control);
     for (CControlUI** slot : {&focus_, &hover_, &pressed_, &popup_}) {
         if (*slot == control) {
             *slot = nullptr;
@@ -283,12 +288,16 @@ void CPaintManagerUI::OnMouseMove(Point point) {
     ScopedDispatch scope(*this);
     CControlUI* target = FindControl(point);
     SetHover(target, point);
+    if (pressed_ == nullptr) {
+        toolTip_.Track(hover_, point);  // none pops up while a button is held (a drag)
+    }
     TEventUI move = MakeEvent(UIEventType::kMouseMove, point);
     Deliver(pressed_ != nullptr ? pressed_ : hover_, move);
 }
 
 void CPaintManagerUI::OnMouseLeaveWindow() {
     ScopedDispatch scope(*this);
+    toolTip_.Reset();
     SetHover(nullptr, {});
 }
 
@@ -296,6 +305,8 @@ void CPaintManagerUI::OnButtonDown(Point point) {
     ScopedDispatch scope(*this);
     CControlUI* target = FindControl(point);
     SetHover(target, point);
+    toolTip_.Track(hover_, point);
+    toolTip_.Dismiss();
     if (target == nullptr || target->GetManager() != this) {
         return;
     }
@@ -316,6 +327,7 @@ void CPaintManagerUI::OnButtonUp(Point point) {
 
 void CPaintManagerUI::OnDoubleClick(Point point) {
     ScopedDispatch scope(*this);
+    toolTip_.Dismiss();
     CControlUI* target = FindControl(point);
     pressed_ = target;
     TEventUI dbl = MakeEvent(UIEventType::kDblClick, point);
@@ -324,6 +336,7 @@ void CPaintManagerUI::OnDoubleClick(Point point) {
 
 void CPaintManagerUI::OnRButtonDown(Point point) {
     ScopedDispatch scope(*this);
+    toolTip_.Dismiss();
     TEventUI down = MakeEvent(UIEventType::kRButtonDown, point);
     Deliver(FindControl(point), down);
 }
@@ -336,12 +349,14 @@ void CPaintManagerUI::OnRButtonUp(Point point) {
 
 void CPaintManagerUI::OnMouseWheel(Point point, int delta) {
     ScopedDispatch scope(*this);
+    toolTip_.Dismiss();
     TEventUI wheel = MakeEvent(UIEventType::kScrollWheel, point);
     wheel.wheelDelta = delta;
     Deliver(FindControl(point), wheel);
 }
 
 void CPaintManagerUI::OnKeyDown(uint32_t virtualKey) {
+    toolTip_.Dismiss();
     TEventUI key = MakeEvent(UIEventType::kKeyDown, {});
     key.key = virtualKey;
     Deliver(focus_, key);
@@ -357,6 +372,14 @@ void CPaintManagerUI::OnWindowKillFocus() {
     ScopedDispatch scope(*this);
     pressed_ = nullptr;
     SetFocus(nullptr);
+}
+
+bool CPaintManagerUI::OnTimer(platform::msg::UINT_PTR id) {
+    if (id != kToolTipTimer) {
+        return false;
+    }
+    toolTip_.OnTimer();
+    return true;
 }
 
 namespace {
@@ -424,6 +447,8 @@ bool CPaintManagerUI::MessageHandler(UINT message, WPARAM wParam, LPARAM lParam,
         case m::WM_KILLFOCUS:
             OnWindowKillFocus();
             return false;
+        case m::WM_TIMER:
+            return OnTimer(wParam);
         default:
             return false;
     }

@@ -8,6 +8,7 @@
 
 #include "toolkit/core/control.h"
 #include "toolkit/core/notify.h"
+#include "toolkit/core/tooltip_tracker.h"
 #include "toolkit/core/ui_types.h"
 
 namespace toolkit {
@@ -107,8 +108,19 @@ public:
     void OnChar(std::string utf8);
     // The whole window lost the keyboard focus.
     void OnWindowKillFocus();
-    // Routes a window message to the input handlers; true when it was input.
+    // The toolkit's own window timers; true when the id is one of them.
+    bool OnTimer(platform::msg::UINT_PTR id);
+    // Routes a window message to the input handlers; true when it was input (or one of the
+    // toolkit's timers).
     bool MessageHandler(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Tooltips: the hovered control's tooltip shows after the pointer rests on it.
+    // A control's tooltip text (or whether it is a language id) changed.
+    void ToolTipChanged(CControlUI* control) { toolTip_.TextChanged(control); }
+    // Hides the tooltip and forgets its control (the window is hidden or going away).
+    void HideToolTip() { toolTip_.Reset(); }
+    // The tooltip text shown now; empty when none.
+    const std::string& GetShownToolTip() const { return toolTip_.GetShownText(); }
 
     // Repainting.
     void Invalidate(const Rect& rect);
@@ -192,6 +204,7 @@ private:
     std::map<std::string, std::vector<std::pair<std::string, std::string>>, std::less<>> styles_;
     std::map<std::string, std::vector<std::pair<std::string, std::string>>, std::less<>> defaults_;
     std::map<int, render::TextStyle> fonts_;
+    CToolTipTracker toolTip_;
     int reloadToken_ = 0;
 };
 

@@ -16,6 +16,10 @@ namespace {
 
 constexpr uint32_t kStyleVisible = 0x10000000;
 
+bool TakesWindowOffScreen(int command) {
+    return command == SW_HIDE || command == SW_MINIMIZE || command == SW_SHOWMINIMIZED;
+}
+
 }  // namespace
 
 CWindowWnd::~CWindowWnd() {
@@ -57,6 +61,9 @@ LRESULT CWindowWnd::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
     LRESULT result = HandleMessage(message, wParam, lParam);
     if (message == m::WM_NCDESTROY) {
+        if (CPaintManagerUI* manager = GetManager()) {
+            manager->HideToolTip();
+        }
         GetWindowHost().RemoveWindow(hwnd);
         hwnd_ = HWND();
         OnFinalMessage(hwnd);  // may delete this: nothing may follow
@@ -73,6 +80,10 @@ void CWindowWnd::ShowWindow(bool show, bool takeFocus) {
 }
 
 void CWindowWnd::ShowWindow(int command) {
+    CPaintManagerUI* manager = GetManager();
+    if (manager != nullptr && TakesWindowOffScreen(command)) {
+        manager->HideToolTip();
+    }
     if (hwnd_) {
         GetWindowHost().ShowWindow(hwnd_, command);
     }
@@ -86,8 +97,10 @@ UINT CWindowWnd::ShowModal() {
     modalResult_ = result;
     HWND hwnd = hwnd_;
     GetWindowHost().SetModal(hwnd, true);
+    CToolTipTracker::ModalLoopStarts(hwnd);
     ShowWindow(true);
     m::ModalOutcome outcome = m::RunModalLoop(hwnd);
+    CToolTipTracker::ModalLoopEnds(hwnd);
     GetWindowHost().SetModal(hwnd, false);
     // `this` may be gone (self-owned windows): only locals from here on.
     return outcome.end == m::ModalEnd::kEnded ? static_cast<UINT>(outcome.result) : *result;
@@ -153,6 +166,10 @@ void WindowImplBase::NeedUpdate() {
 }
 
 LRESULT WindowImplBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The toolkit's own timers never reach the subclass, which may take every WM_TIMER.
+    if (message == m::WM_TIMER && pm_.OnTimer(wParam)) {
+        return 0;
+    }
     bool handled = false;
     LRESULT result = 0;
     switch (message) {
