@@ -1,13 +1,11 @@
 #include "toolkit/sdl/native_window.h"
 
-#include <cairo.h>
-
 #include <algorithm>
-#include <cmath>
 
 #include "platform/sys/debug_output.h"
 #include "toolkit/core/label.h"
 #include "toolkit/render/cairo_canvas.h"
+#include "toolkit/sdl/window_pixels.h"
 
 namespace toolkit::sdl {
 
@@ -15,18 +13,6 @@ namespace {
 
 constexpr Color kBackground = 0xFFFFFFFF;
 constexpr int kCaretWidth = 1;
-
-int ToPixels(int logical, double scale) {
-    return static_cast<int>(std::lround(logical * scale));
-}
-
-SDL_Rect ToPixels(const Rect& rect, double scale) {
-    int left = static_cast<int>(std::floor(rect.left * scale));
-    int top = static_cast<int>(std::floor(rect.top * scale));
-    int right = static_cast<int>(std::ceil(rect.right * scale));
-    int bottom = static_cast<int>(std::ceil(rect.bottom * scale));
-    return {left, top, right - left, bottom - top};
-}
 
 }  // namespace
 
@@ -122,29 +108,8 @@ Rect NativeWindow::Paint(render::ImageCache& images, CControlUI* caretOwner) {
         }
         canvas.PopClip();
     }
-    SDL_Rect pixels = ToPixels(dirty, scale_);
-    SDL_Rect bounds{0, 0, screen->w, screen->h};
-    if (!SDL_IntersectRect(&pixels, &bounds, &pixels)) {
-        return {};
-    }
-    cairo_surface_t* source = backBuffer_->Raw();
-    cairo_surface_flush(source);
-    const int sourcePitch = cairo_image_surface_get_stride(source);
-    const unsigned char* sourcePixels =
-        cairo_image_surface_get_data(source) + pixels.y * sourcePitch + pixels.x * 4;
-    if (SDL_MUSTLOCK(screen)) {
-        SDL_LockSurface(screen);
-    }
-    auto* target = static_cast<unsigned char*>(screen->pixels) + pixels.y * screen->pitch +
-                   pixels.x * screen->format->BytesPerPixel;
-    // Cairo's ARGB32 is native-endian 0xAARRGGBB, which SDL calls ARGB8888.
-    SDL_ConvertPixels(pixels.w, pixels.h, SDL_PIXELFORMAT_ARGB8888, sourcePixels, sourcePitch,
-                      screen->format->format, target, screen->pitch);
-    if (SDL_MUSTLOCK(screen)) {
-        SDL_UnlockSurface(screen);
-    }
-    SDL_UpdateWindowSurfaceRects(window_, &pixels, 1);
-    return Rect::FromSize(pixels.x, pixels.y, pixels.w, pixels.h);
+    SDL_Rect shown = CopyToWindow(window_, *backBuffer_, ToPixels(dirty, scale_));
+    return Rect::FromSize(shown.x, shown.y, shown.w, shown.h);
 }
 
 void NativeWindow::Present() {

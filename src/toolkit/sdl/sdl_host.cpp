@@ -177,10 +177,14 @@ void SdlHost::AddWindow(HWND hwnd, CPaintManagerUI* manager, HWND owner, const s
     state_.AddWindow(hwnd, manager, owner, title);
     // The kind is settled when the window is first shown: by then the manager knows its class.
     windows_[hwnd] = Window{
-        hwnd, owner, std::make_unique<NativeWindow>(manager, title, WindowKind::kNormal, scale_)};
+        hwnd, owner, std::make_unique<NativeWindow>(manager, title, WindowKind::kNormal, scale_),
+        nullptr};
 }
 
 void SdlHost::RemoveWindow(HWND hwnd) {
+    if (Window* window = Find(hwnd)) {
+        DropToolTip(*window);
+    }
     state_.RemoveWindow(hwnd);
     std::erase(modal_, hwnd);
     EndDrag(hwnd);
@@ -245,6 +249,9 @@ void SdlHost::ShowWindow(HWND hwnd, int command) {
     state_.ShowWindow(hwnd, command);
     if (command == SW_HIDE) {
         EndDrag(hwnd);
+    }
+    if (!state_.IsWindowVisible(hwnd) || state_.IsIconic(hwnd)) {
+        DropToolTip(*window);
     }
     if (state_.IsWindowVisible(hwnd) && !Realize(*window)) {
         return;
@@ -341,6 +348,53 @@ void SdlHost::SetModal(HWND hwnd, bool modal) {
     if (modal) {
         modal_.push_back(hwnd);
     }
+}
+
+void SdlHost::ShowToolTip(HWND hwnd, const std::string& text, Point pointer) {
+    Window* window = Find(hwnd);
+    if (window == nullptr) {
+        return;
+    }
+    state_.ShowToolTip(hwnd, text, pointer);
+    CPaintManagerUI* manager = window->native->GetManager();
+    const render::TextStyle font = manager != nullptr ? manager->GetFont(-1) : render::TextStyle{};
+    if (window->toolTip == nullptr) {
+        window->toolTip = std::make_unique<ToolTipWindow>(scale_);
+    }
+    if (!window->toolTip->Show(text, font, pointer, state_.GetWorkArea(), images_)) {
+        DropToolTip(*window);
+        return;
+    }
+    // The tooltip is no toolkit window: only its exposes matter.
+    SetForeignHandler(
+        SDL_GetWindowID(window->toolTip->Get()), [this, hwnd](const SDL_Event& event) {
+            Window* owner = Find(hwnd);
+            if (owner != nullptr && owner->toolTip != nullptr && event.type == SDL_WINDOWEVENT &&
+                event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                owner->toolTip->Present();
+            }
+        });
+}
+
+void SdlHost::HideToolTip(HWND hwnd) {
+    if (Window* window = Find(hwnd)) {
+        DropToolTip(*window);
+    }
+}
+
+void SdlHost::DropToolTip(Window& window) {
+    state_.HideToolTip(window.hwnd);
+    if (window.toolTip != nullptr) {
+        if (SDL_Window* sdl = window.toolTip->Get()) {
+            SetForeignHandler(SDL_GetWindowID(sdl), nullptr);
+        }
+        window.toolTip.reset();
+    }
+}
+
+const ToolTipWindow* SdlHost::GetToolTipWindow(HWND hwnd) const {
+    const Window* window = Find(hwnd);
+    return window != nullptr ? window->toolTip.get() : nullptr;
 }
 
 bool SdlHost::AcceptsInput(const Window& window) const {
@@ -490,6 +544,7 @@ void SdlHost::OnWindowEvent(Window& window, const SDL_WindowEvent& event) {
             if (!state_.IsIconic(hwnd)) {
                 state_.ShowWindow(hwnd, SW_MINIMIZE);
             }
+            DropToolTip(window);
             break;
         case SDL_WINDOWEVENT_RESTORED:
             if (state_.IsIconic(hwnd)) {

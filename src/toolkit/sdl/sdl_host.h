@@ -14,6 +14,7 @@
 #include "toolkit/core/host.h"
 #include "toolkit/render/image_cache.h"
 #include "toolkit/sdl/native_window.h"
+#include "toolkit/sdl/sdl_tooltip_window.h"
 
 namespace toolkit::sdl {
 
@@ -45,6 +46,8 @@ public:
     bool IsTopMost(HWND hwnd) const override;
     void Paint(HWND hwnd) override;
     void SetModal(HWND hwnd, bool modal) override;
+    void ShowToolTip(HWND hwnd, const std::string& text, Point pointer) override;
+    void HideToolTip(HWND hwnd) override;
     Rect GetWorkArea() const override;
     Point GetCursorPos() const override;
     std::unique_ptr<CTrayIcon> CreateTrayIcon() override;
@@ -53,6 +56,8 @@ public:
     double GetScale() const { return scale_; }
     // The SDL window of a toolkit window (null while it has never been shown).
     SDL_Window* GetSdlWindow(HWND hwnd) const;
+    // The tooltip window a toolkit window shows now, or null.
+    const ToolTipWindow* GetToolTipWindow(HWND hwnd) const;
     // Events for SDL windows that are not toolkit windows (the tray icon).
     void SetForeignHandler(Uint32 windowId, std::function<void(const SDL_Event&)> handler);
     // A window that lives only to give SDL's wait a display connection to block on.
@@ -66,6 +71,7 @@ private:
         HWND hwnd;
         HWND owner;
         std::unique_ptr<NativeWindow> native;
+        std::unique_ptr<ToolTipWindow> toolTip;
     };
     struct Drag {
         HWND hwnd;
@@ -80,6 +86,7 @@ private:
     // Makes the native window follow the bookkeeping (geometry, shown or not).
     void SyncNative(Window& window);
     void Activate(Window& window);
+    void DropToolTip(Window& window);
 
     void OnWindowEvent(Window& window, const SDL_WindowEvent& event);
     void OnMouseButton(Window& window, const SDL_MouseButtonEvent& event);

@@ -56,4 +56,14 @@ bool HasWindowManager(SDL_Window* anyWindow) {
     return status == Success && type == XA_WINDOW && count == 1;
 }
 
+bool MapWithoutFocus(SDL_Window* window) {
+    X11Handles x11 = X11Of(window);
+    if (x11.display == nullptr) {
+        return false;
+    }
+    XMapRaised(x11.display, x11.window);
+    XFlush(x11.display);
+    return true;
+}
+
 }  // namespace toolkit::sdl

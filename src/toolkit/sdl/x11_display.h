@@ -23,4 +23,8 @@ std::optional<SDL_Point> QueryX11Pointer(SDL_Window* anyWindow);
 // window). False on other video drivers.
 bool HasWindowManager(SDL_Window* anyWindow);
 
+// Maps the window without giving it the keyboard focus (SDL_ShowWindow focuses a window itself
+// when no window manager runs). False on other video drivers: the caller shows it through SDL.
+bool MapWithoutFocus(SDL_Window* window);
+
 }  // namespace toolkit::sdl

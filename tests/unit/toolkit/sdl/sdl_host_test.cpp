@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/input/keyboard_hook.h"
 #include "platform/msg/message_loop.h"
@@ -289,6 +290,71 @@ TEST_F(SdlHostTest, WithoutATrayTheIconReportsFailure) {
     std::unique_ptr<CTrayIcon> tray = host_->CreateTrayIcon();
     EXPECT_FALSE(tray->CreateTrayIcon(window_->GetHWND(), 1, "tip"));
     EXPECT_FALSE(tray->IsShown());
+}
+
+TEST_F(SdlHostTest, ATooltipIsAWindowBesideThePointerThatGoesWithItsOwner) {
+    const HWND hwnd = window_->GetHWND();
+    const Point pointer{100, 100};
+    host_->ShowToolTip(hwnd, "Choose the colour of this level", pointer);
+    const ToolTipWindow* tip = host_->GetToolTipWindow(hwnd);
+    ASSERT_NE(tip, nullptr);
+    SDL_Window* sdl = tip->Get();
+    EXPECT_NE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_TOOLTIP, 0u);
+    EXPECT_NE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_SHOWN, 0u);
+    EXPECT_EQ(tip->GetRect().TopLeft(),
+              (Point{pointer.x + kToolTipOffset, pointer.y + kToolTipOffset}));
+    const double scale = host_->GetScale();
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(sdl, &x, &y);
+    EXPECT_EQ(x, static_cast<int>(std::lround((pointer.x + kToolTipOffset) * scale)));
+    auto pixel = [sdl](int px, int py) {
+        SDL_Surface* surface = SDL_GetWindowSurface(sdl);
+        Uint32 value = static_cast<Uint32*>(surface->pixels)[py * surface->pitch / 4 + px];
+        Uint8 r = 0, g = 0, b = 0;
+        SDL_GetRGB(value, surface->format, &r, &g, &b);
+        return static_cast<Uint32>((r << 16) | (g << 8) | b);
+    };
+    const int inside = static_cast<int>(std::lround(3 * scale));
+    EXPECT_EQ(pixel(0, 0), kToolTipBorder & 0xFFFFFFu);
+    EXPECT_EQ(pixel(inside, inside), kToolTipBackground & 0xFFFFFFu);
+    const int oneLine = tip->GetRect().Height();
+
+    // A new text changes the same window; a long one wraps.
+    host_->ShowToolTip(hwnd,
+                       "Choose the colour of this level, then press it again to pick a "
+                       "new one from the palette that opens beside the pointer",
+                       pointer);
+    ASSERT_EQ(host_->GetToolTipWindow(hwnd), tip);
+    EXPECT_LE(tip->GetRect().Width(), kToolTipWrapWidth + 2 * kToolTipPadding);
+    EXPECT_GT(tip->GetRect().Height(), oneLine);
+
+    host_->HideToolTip(hwnd);
+    EXPECT_EQ(host_->GetToolTipWindow(hwnd), nullptr);
+    host_->ShowToolTip(hwnd, "again", pointer);
+    window_->ShowWindow(false);
+    EXPECT_EQ(host_->GetToolTipWindow(hwnd), nullptr) << "a hidden window shows no tooltip";
+    host_->ShowToolTip(hwnd, "again", pointer);
+    window_.reset();
+    EXPECT_EQ(host_->GetToolTipWindow(hwnd), nullptr);
+}
+
+TEST(ToolTipPlacementTest, BelowRightOfThePointerElseOnItsOtherSideInsideTheWorkArea) {
+    const Rect area{0, 0, 1000, 800};
+    struct Case {
+        const char* what;
+        Point pointer;
+        Size size;
+        Rect expected;
+    } cases[] = {
+        {"room below right", {100, 100}, {50, 20}, Rect::FromSize(116, 116, 50, 20)},
+        {"at the right edge", {980, 100}, {50, 20}, Rect::FromSize(914, 116, 50, 20)},
+        {"at the bottom edge", {100, 790}, {50, 20}, Rect::FromSize(116, 754, 50, 20)},
+        {"wider than the area", {500, 100}, {1200, 20}, Rect::FromSize(0, 116, 1200, 20)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(PlaceToolTip(c.size, c.pointer, area), c.expected);
+    }
 }
 
 }  // namespace
