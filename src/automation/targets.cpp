@@ -55,6 +55,7 @@ Json ListWindows(const AutomationContext& context) {
                       .Set("name", NameOf(window))
                       .Set("title", window.title)
                       .Set("visible", host.IsWindowVisible(window.hwnd))
+                      .Set("tooltip", window.manager->GetShownToolTip())
                       .Set("width", rect.Width())
                       .Set("height", rect.Height()));
     }

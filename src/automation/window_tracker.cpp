@@ -64,6 +64,18 @@ void WindowTracker::Paint(HWND hwnd) {
     inner_->Paint(hwnd);
 }
 
+void WindowTracker::SetModal(HWND hwnd, bool modal) {
+    inner_->SetModal(hwnd, modal);
+}
+
+void WindowTracker::ShowToolTip(HWND hwnd, const std::string& text, toolkit::Point pointer) {
+    inner_->ShowToolTip(hwnd, text, pointer);
+}
+
+void WindowTracker::HideToolTip(HWND hwnd) {
+    inner_->HideToolTip(hwnd);
+}
+
 toolkit::Rect WindowTracker::GetWorkArea() const {
     return inner_->GetWorkArea();
 }

@@ -31,6 +31,9 @@ public:
     void SetTopMost(toolkit::HWND hwnd, bool topMost) override;
     bool IsTopMost(toolkit::HWND hwnd) const override;
     void Paint(toolkit::HWND hwnd) override;
+    void SetModal(toolkit::HWND hwnd, bool modal) override;
+    void ShowToolTip(toolkit::HWND hwnd, const std::string& text, toolkit::Point pointer) override;
+    void HideToolTip(toolkit::HWND hwnd) override;
     toolkit::Rect GetWorkArea() const override;
     toolkit::Point GetCursorPos() const override;
     std::unique_ptr<toolkit::CTrayIcon> CreateTrayIcon() override;

@@ -16,6 +16,7 @@
 #include "platform/msg/timer.h"
 #include "platform/sys/clock.h"
 #include "sim_client.h"
+#include "toolkit/core/headless_host.h"
 #include "toolkit/core/label.h"
 #include "toolkit/core/menu_cmd.h"
 #include "toolkit/core/menu_wnd.h"
@@ -240,6 +241,24 @@ TEST_F(AutomationTest, WaitsKeepTheLoopServingUntilTheConditionHolds) {
     // A condition that holds at once answers without waiting; so does a missing window's control.
     EXPECT_TRUE(Ok(Call(R"({"op":"wait","name":"gone","until":{"exists":false}})")));
     EXPECT_TRUE(Ok(Call(R"({"op":"wait","window":"later","name":"x","until":{"exists":false}})")));
+}
+
+TEST_F(AutomationTest, WindowsTellTheTooltipAHoverShowsThroughTheRealHost) {
+    window_.ShowWindow(true);
+    auto shown = [this] {
+        return *Call(R"({"op":"windows"})").Find("windows")->Items()[0].Find("tooltip")->AsString();
+    };
+    const auto& host = static_cast<const toolkit::CHeadlessHost&>(tracker_->inner());
+    ASSERT_TRUE(Ok(Call(R"({"op":"hover","name":"btn"})")));
+    EXPECT_EQ(shown(), "");
+    ASSERT_TRUE(
+        Ok(Call(R"({"op":"wait","ms":)" + std::to_string(toolkit::kToolTipDelayMs + 50) + "}")));
+    EXPECT_EQ(shown(), "Press me");
+    ASSERT_TRUE(host.GetToolTip(window_.GetHWND()));
+    EXPECT_EQ(host.GetToolTip(window_.GetHWND())->text, "Press me");
+    ASSERT_TRUE(Ok(Call(R"({"op":"leave"})")));
+    EXPECT_EQ(shown(), "");
+    EXPECT_FALSE(host.GetToolTip(window_.GetHWND()));
 }
 
 TEST_F(AutomationTest, SimulatorRequestsReachTheDevices) {
