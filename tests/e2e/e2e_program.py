@@ -86,13 +86,11 @@ def run(session, client, tray):
     print("exit took %.1f s" % (time.monotonic() - started))
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--fake-tray", required=True)
-    parser.add_argument("--out", required=True)
-    args = parser.parse_args()
-    xvfb, code = prepare(args.out)
+def run_program_case(name, program_binary, out, body, fake_tray=None):
+    """Starts Xvfb, the fake tray (when given; the session's `tray`) and the program with a
+    simulated mouse and the automation channel in private folders, then runs
+    body(session, client). Returns the exit code: 0 passed, 1 failed, 77 skipped."""
+    xvfb, code = prepare(out)
     if xvfb is None:
         return code
     root = tempfile.mkdtemp(prefix="kavrin-e2e-")
@@ -102,19 +100,21 @@ def main():
         env = dict(os.environ, DISPLAY=xvfb.display, SDL_VIDEODRIVER="x11",
                    KAVRIN_DOCUMENTS_DIR=folders["documents"], KAVRIN_CONFIG_DIR=folders["config"],
                    XDG_RUNTIME_DIR=folders["runtime"])
-        tray = Demo(args.fake_tray, None, env)
-        tray.wait_for(lambda l: l.get("type") == "tray", "the fake tray")
+        env.pop("KAVRIN_SCALE", None)  # the display's own scale: 1 at Xvfb's 96 dpi
+        if fake_tray:
+            tray = Demo(fake_tray, None, env)
+            tray.wait_for(lambda l: l.get("type") == "tray", "the fake tray")
         socket_path = os.path.join(folders["automation"], "sock")
-        program = Demo(args.program, None, env,
+        program = Demo(program_binary, None, env,
                        ("--simulate=mouse", "--automation", socket_path))
         with Client(socket_path, timeout=TIMEOUT * 2, connect_timeout=TIMEOUT) as client:
-            run(Session(env, program, None, args.out, tray), client, tray)
-        print("PASS: tray exit")
+            body(Session(env, program, None, out, tray), client)
+        print("PASS: " + name)
         return 0
     except (Failure, AutomationError, OSError, subprocess.SubprocessError) as error:
         ended = program.proc.poll() if program is not None else None
-        print("FAIL: tray exit: %s%s" % (error, "" if ended is None else
-                                          " (the program had ended with code %d)" % ended))
+        print("FAIL: %s: %s%s" % (name, error, "" if ended is None else
+                                  " (the program had ended with code %d)" % ended))
         return 1
     finally:
         for process in (program, tray):
@@ -122,6 +122,17 @@ def main():
                 process.stop()
         xvfb.stop()
         shutil.rmtree(root, ignore_errors=True)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--fake-tray", required=True)
+    parser.add_argument("--out", required=True)
+    args = parser.parse_args()
+    return run_program_case("tray exit", args.program, args.out,
+                            lambda session, client: run(session, client, session.tray),
+                            args.fake_tray)
 
 
 if __name__ == "__main__":

@@ -7,18 +7,15 @@ Exits 77 (skip) only when Xvfb cannot start.
 """
 import argparse
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 
-from automate import AutomationError, Client  # noqa: E402
-from e2e_driver import TIMEOUT, Demo, Failure, Session, prepare, wait_until  # noqa: E402
-from e2e_program import PROGRAM_TITLE, main_window, private_folders  # noqa: E402
+from e2e_driver import TIMEOUT, Failure, wait_until  # noqa: E402
+from e2e_program import PROGRAM_TITLE, main_window, run_program_case  # noqa: E402
 
 TOOLTIP_TITLE = "^tooltip$"
 TOOLTIP_OFFSET = 16  # below and right of the pointer
@@ -79,33 +76,7 @@ def main():
     parser.add_argument("--program", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    xvfb, code = prepare(args.out)
-    if xvfb is None:
-        return code
-    root = tempfile.mkdtemp(prefix="kavrin-e2e-")
-    program = None
-    try:
-        folders = private_folders(root)
-        env = dict(os.environ, DISPLAY=xvfb.display, SDL_VIDEODRIVER="x11",
-                   KAVRIN_DOCUMENTS_DIR=folders["documents"], KAVRIN_CONFIG_DIR=folders["config"],
-                   XDG_RUNTIME_DIR=folders["runtime"])
-        env.pop("KAVRIN_SCALE", None)
-        socket_path = os.path.join(folders["automation"], "sock")
-        program = Demo(args.program, None, env, ("--simulate=mouse", "--automation", socket_path))
-        with Client(socket_path, timeout=TIMEOUT * 2, connect_timeout=TIMEOUT) as client:
-            run(Session(env, program, None, args.out), client)
-        print("PASS: tooltip")
-        return 0
-    except (Failure, AutomationError, OSError, subprocess.SubprocessError) as error:
-        ended = program.proc.poll() if program is not None else None
-        print("FAIL: tooltip: %s%s" % (error, "" if ended is None else
-                                       " (the program had ended with code %d)" % ended))
-        return 1
-    finally:
-        if program is not None:
-            program.stop()
-        xvfb.stop()
-        shutil.rmtree(root, ignore_errors=True)
+    return run_program_case("tooltip", args.program, args.out, run)
 
 
 if __name__ == "__main__":
