@@ -119,6 +119,9 @@ public:
     void ToolTipChanged(CControlUI* control) { toolTip_.TextChanged(control); }
     // Hides the tooltip and forgets its control (the window is hidden or going away).
     void HideToolTip() { toolTip_.Reset(); }
+    // Hides the tooltip until the pointer moves to another control, as input does (for keys
+    // a host serves before the window sees them).
+    void DismissToolTip() { toolTip_.Dismiss(); }
     // The tooltip text shown now; empty when none.
     const std::string& GetShownToolTip() const { return toolTip_.GetShownText(); }
 

@@ -689,8 +689,11 @@ void SdlHost::OnKey(const SDL_KeyboardEvent& event) {
     CPaintManagerUI* manager = window->native->GetManager();
     // Served in turn with the window's other messages; dropped if the window goes first.
     m::PostTask(hwnd, [=] {
-        if (manager != nullptr && HandleHostKey(*manager, hwnd, vk, ctrl, shift, menu)) {
-            return;
+        if (manager != nullptr) {
+            manager->DismissToolTip();
+            if (HandleHostKey(*manager, hwnd, vk, ctrl, shift, menu)) {
+                return;
+            }
         }
         m::SendMessage(hwnd, message, vk, keyData);
     });

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/input/keyboard_hook.h"
+#include "platform/msg/clock.h"
 #include "platform/msg/message_loop.h"
 #include "platform/msg/messages.h"
 #include "platform/msg/post.h"
@@ -336,6 +337,28 @@ TEST_F(SdlHostTest, ATooltipIsAWindowBesideThePointerThatGoesWithItsOwner) {
     host_->ShowToolTip(hwnd, "again", pointer);
     window_.reset();
     EXPECT_EQ(host_->GetToolTipWindow(hwnd), nullptr);
+}
+
+TEST_F(SdlHostTest, PointerRestingOnAControlShowsItsTipUntilAKey) {
+    auto clock = std::make_shared<m::ManualClock>();
+    m::SetCurrentThreadClock(clock);
+    const HWND hwnd = window_->GetHWND();
+    window_->FindControl("button")->SetToolTip("Press to go");
+    SDL_Event motion{};
+    motion.motion.type = SDL_MOUSEMOTION;
+    motion.motion.windowID = WindowId();
+    motion.motion.x = 145;
+    motion.motion.y = 40;
+    Inject(motion);
+    EXPECT_EQ(host_->GetToolTipWindow(hwnd), nullptr);
+    clock->Advance(kToolTipDelayMs);
+    Pump();
+    ASSERT_NE(host_->GetToolTipWindow(hwnd), nullptr);
+    EXPECT_EQ(window_->GetPaintManager().GetShownToolTip(), "Press to go");
+    // Tab is served by the host itself, before the window sees the key.
+    Key(SDL_SCANCODE_TAB);
+    EXPECT_EQ(host_->GetToolTipWindow(hwnd), nullptr);
+    m::SetCurrentThreadClock(std::make_shared<m::SteadyClock>());
 }
 
 TEST(ToolTipPlacementTest, BelowRightOfThePointerElseOnItsOtherSideInsideTheWorkArea) {
