@@ -6,10 +6,7 @@
 // The tables at the end list, per skin file, the names our own skins carry, so that a test can
 // build every skin and check that each name exists.
 
-#include <algorithm>
 #include <array>
-#include <cctype>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -90,19 +87,6 @@ inline std::string NumberedName(std::string_view prefix, int index, std::string_
 }
 inline std::string NumberedName(const NameRange& range, int index) {
     return NumberedName(range.prefix, index, range.suffix);
-}
-// The index a name of the family carries (letter case aside), or nothing.
-inline std::optional<int> NumberIn(const NameRange& range, std::string_view name) {
-    for (int index = range.first; index <= range.last; ++index) {
-        const std::string candidate = NumberedName(range, index);
-        if (std::ranges::equal(candidate, name, [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) ==
-                       std::tolower(static_cast<unsigned char>(b));
-            })) {
-            return index;
-        }
-    }
-    return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------------------------

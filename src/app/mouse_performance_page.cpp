@@ -36,6 +36,16 @@ bool Is(const toolkit::CControlUI& sender, std::string_view name) {
     return toolkit::EqualsNoCase(sender.GetName(), name);
 }
 
+// The index the sender's name carries in the family, or nothing.
+std::optional<int> NumberIn(const controls::NameRange& range, const toolkit::CControlUI& sender) {
+    for (int index = range.first; index <= range.last; ++index) {
+        if (Is(sender, controls::NumberedName(range, index))) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
 // Every edit is kept in the selected profile at once: its light file, then its configuration.
 void SaveProfile(const PerformancePage& page) {
     profile::SaveMouseProfile(page.image, ProfileType::kLight);
@@ -235,9 +245,9 @@ void OnWheelEdit(const PerformancePage& page, const toolkit::CControlUI& edit) {
 // Dispatch
 
 bool OnClick(const PerformancePage& page, toolkit::CControlUI& sender) {
-    if (const auto level = controls::NumberIn(names::kDpiColourButtons, sender.GetName())) {
+    if (const auto level = NumberIn(names::kDpiColourButtons, sender)) {
         OnDpiColour(page, *level, sender);
-    } else if (const auto rate = controls::NumberIn(names::kRateButtons, sender.GetName())) {
+    } else if (const auto rate = NumberIn(names::kRateButtons, sender)) {
         OnRateButton(page, *rate - names::kRateButtons.first);
     } else if (Is(sender, names::kWheelUp) || Is(sender, names::kWheelDown)) {
         OnWheelStep(page, Is(sender, names::kWheelUp));
@@ -252,7 +262,7 @@ bool OnValueChanged(const PerformancePage& page, toolkit::CControlUI& sender) {
     if (slider == nullptr) {
         return false;
     }
-    if (const auto level = controls::NumberIn(names::kDpiSliders, sender.GetName())) {
+    if (const auto level = NumberIn(names::kDpiSliders, sender)) {
         OnDpiSlider(page, *level, *slider);
     } else if (Is(sender, names::kPointerSpeedSlider)) {
         OnPointerSpeed(page, *slider);
