@@ -5,7 +5,6 @@
 
 #include "app/custom_controls.h"
 #include "app/process_state.h"
-#include "platform/fs/known_folders.h"
 #include "platform/hid/hidraw_backend.h"
 #include "platform/msg/message_loop.h"
 #include "platform/msg/post.h"
@@ -34,11 +33,7 @@ void CountingHost::AddWindow(toolkit::HWND hwnd, toolkit::CPaintManagerUI* manag
     host_.AddWindow(hwnd, manager, owner, title);
 }
 
-DevicesTest::DevicesTest()
-    : documentsEnv_(platform::fs::kDocumentsDirVariable, documents_.path()),
-      configEnv_(platform::fs::kConfigDirVariable, config_.path()),
-      programEnv_(platform::fs::kProgramDirVariable, std::string(KAVRIN_PROGRAM_FOLDER)),
-      host_(std::make_shared<CountingHost>()) {
+DevicesTest::DevicesTest() : host_(std::make_shared<CountingHost>()) {
     platform::hid::SetBackend(simulator_.backend());
     platform::hid::SetRealNodeOpenHook(
         [](const std::string& node) { ADD_FAILURE() << "real device opened: " << node; });

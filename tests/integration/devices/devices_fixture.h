@@ -9,7 +9,7 @@
 #include "app/main_window.h"
 #include "devsim/simulator.h"
 #include "profile/profile_types.h"
-#include "temp_folder.h"
+#include "program_folders.h"
 #include "toolkit/core/headless_host.h"
 
 namespace app::testing {
@@ -70,11 +70,7 @@ protected:
     // Size of a file in the data folder of the device kind; -1 when it is absent.
     static long DataFileSize(profile::DeviceKind kind, std::string_view name);
 
-    kavrin_testing::TempFolder documents_;
-    kavrin_testing::TempFolder config_;
-    kavrin_testing::ScopedEnv documentsEnv_;
-    kavrin_testing::ScopedEnv configEnv_;
-    kavrin_testing::ScopedEnv programEnv_;
+    kavrin_testing::ProgramFolders folders_{KAVRIN_PROGRAM_FOLDER};
     devsim::Simulator simulator_;
     std::shared_ptr<CountingHost> host_;
     std::unique_ptr<CMainWnd> window_;

@@ -2,7 +2,6 @@
 
 #include "app/custom_controls.h"
 #include "app/language_settings.h"
-#include "platform/fs/known_folders.h"
 #include "platform/hid/hidraw_backend.h"
 #include "platform/msg/message_loop.h"
 #include "platform/msg/messages.h"
@@ -21,11 +20,7 @@ constexpr m::UINT_PTR kWakeTimer = 9999;
 
 }  // namespace
 
-ShellTest::ShellTest()
-    : documentsEnv_(platform::fs::kDocumentsDirVariable, documents_.path()),
-      configEnv_(platform::fs::kConfigDirVariable, config_.path()),
-      programEnv_(platform::fs::kProgramDirVariable, KAVRIN_PROGRAM_FILES_DIR),
-      host_(std::make_shared<toolkit::CHeadlessHost>()) {
+ShellTest::ShellTest() : host_(std::make_shared<toolkit::CHeadlessHost>()) {
     platform::hid::SetBackend(simulator_.backend());
     platform::hid::SetRealNodeOpenHook(
         [](const std::string& node) { ADD_FAILURE() << "real device opened: " << node; });

@@ -8,7 +8,7 @@
 
 #include "app/main_window.h"
 #include "devsim/simulator.h"
-#include "temp_folder.h"
+#include "program_folders.h"
 #include "toolkit/core/headless_host.h"
 
 namespace app::testing {
@@ -35,12 +35,8 @@ protected:
 
     std::string MainIni() const;
 
-    kavrin_testing::TempFolder documents_;
-    kavrin_testing::TempFolder config_;
-    kavrin_testing::ScopedEnv documentsEnv_;
-    kavrin_testing::ScopedEnv configEnv_;
-    // The default profile files the build lays out beside the executable.
-    kavrin_testing::ScopedEnv programEnv_;
+    // With the default profile files the build lays out beside the executable.
+    kavrin_testing::ProgramFolders folders_{KAVRIN_PROGRAM_FILES_DIR};
     devsim::Simulator simulator_;
     std::shared_ptr<toolkit::CHeadlessHost> host_;
     std::unique_ptr<CMainWnd> window_;

@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "platform/sys/clock.h"
-#include "temp_folder.h"
+#include "program_folders.h"
 
 extern char** environ;
 
 namespace {
 
+using kavrin_testing::ProgramFolders;
 using kavrin_testing::ScopedEnv;
 using kavrin_testing::TempFolder;
 
@@ -108,12 +109,8 @@ private:
 class StartupTest : public ::testing::Test {
 protected:
     TempFolder runtime_;
-    TempFolder documents_;
-    TempFolder config_;
-    ScopedEnv programEnv_{"KAVRIN_PROGRAM_DIR", KAVRIN_PROGRAM_FILES_DIR};
     ScopedEnv runtimeEnv_{"XDG_RUNTIME_DIR", runtime_.path()};
-    ScopedEnv documentsEnv_{"KAVRIN_DOCUMENTS_DIR", documents_.path()};
-    ScopedEnv configEnv_{"KAVRIN_CONFIG_DIR", config_.path()};
+    ProgramFolders folders_{KAVRIN_PROGRAM_FILES_DIR};
     ScopedEnv debugEnv_{"KAVRIN_DEBUG", "1"};
 };
 
@@ -146,7 +143,7 @@ TEST_F(StartupTest, SecondStartActivatesTheRunningInstanceAndCreatesNoWindow) {
 }
 
 TEST_F(StartupTest, ScreenshotWritesTheMainWindowAndEndsCleanly) {
-    const std::string picture = documents_.path() + "shot.png";
+    const std::string picture = folders_.documents.path() + "shot.png";
     Process program({"--simulate=mouse", "--screenshot", picture}, runtime_.path() + "shot");
     ASSERT_EQ(program.Wait(15000), 0) << program.Diagnostics();
     EXPECT_NE(program.Output().find(picture), std::string::npos);
