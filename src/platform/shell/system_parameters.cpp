@@ -1,6 +1,5 @@
 #include "platform/shell/system_parameters.h"
 
-#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -24,12 +23,7 @@ int Read(std::string_view key, int defaultValue) {
     return fs::GetPrivateProfileInt(kSection, key, defaultValue, StorePath());
 }
 
-// The settings share one file and each write rewrites it whole: writers from several threads
-// take turns so that none loses another's value.
-std::mutex writeMutex;
-
 bool Write(std::string_view key, int value) {
-    std::lock_guard lock(writeMutex);
     const std::string folder = fs::ConfigFolder();
     return fs::CreateFolder(folder) &&
            fs::WritePrivateProfileString(kSection, key, std::to_string(value), StorePath());
